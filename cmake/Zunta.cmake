@@ -1,0 +1,47 @@
+# One static library per source directory: every .cpp of the directory belongs to it, so adding a
+# unit needs no edit here.
+set(ZUNTA_PCH_HEADERS
+    <QString> <QStringList> <QList> <QHash> <QMap> <QDateTime> <QObject> <QByteArray>
+    <memory> <vector> <functional> <string>)
+set(ZUNTA_WIDGET_PCH_HEADERS ${ZUNTA_PCH_HEADERS} <QWidget> <QLabel> <QLayout>)
+
+function(zunta_library name)
+    cmake_parse_arguments(ARG "WIDGETS" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+         ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    if(NOT sources)
+        # A directory whose units have not been written yet.
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+        return()
+    endif()
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    if(ARG_WIDGETS)
+        target_precompile_headers(${name} PRIVATE ${ZUNTA_WIDGET_PCH_HEADERS})
+    else()
+        target_precompile_headers(${name} PRIVATE ${ZUNTA_PCH_HEADERS})
+    endif()
+endfunction()
+
+# One test executable per source directory: tests/<dir>/*.test.cpp.
+function(zunta_test_dir dir)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp
+         ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+    if(NOT sources)
+        return()
+    endif()
+    set(target tests_${dir})
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE zunta_test_support ${ARG_DEPS})
+    target_precompile_headers(${target} PRIVATE ${ZUNTA_WIDGET_PCH_HEADERS} <gtest/gtest.h>)
+    gtest_discover_tests(${target}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+            TIMEOUT 120)
+endfunction()

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs every system package the client, its tests and its benchmarks need (Debian 12).
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+    g++ cmake ninja-build pkg-config git \
+    qt6-base-dev libgl-dev libpcre2-dev libcurl4-openssl-dev zlib1g-dev libsimdjson-dev \
+    libssh2-1-dev libxlsxwriter-dev libzxing-dev libboost1.81-dev \
+    libgtest-dev libgmock-dev googletest libbenchmark-dev \
+    locales xvfb xauth openssh-server openssh-client fonts-dejavu-core cups-client \
+    >/dev/null
+# The tests compare the output under C and pt_BR locales.
+if ! locale -a 2>/dev/null | grep -qi '^pt_BR.utf8$'; then
+    $SUDO sed -i 's/^# *pt_BR.UTF-8 UTF-8/pt_BR.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^pt_BR.UTF-8 UTF-8' /etc/locale.gen || echo 'pt_BR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+fi
