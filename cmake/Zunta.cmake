@@ -37,7 +37,8 @@ function(zunta_test_dir dir)
     set(target tests_${dir})
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE zunta_test_support ${ARG_DEPS})
-    target_precompile_headers(${target} PRIVATE ${ZUNTA_WIDGET_PCH_HEADERS} <gtest/gtest.h>)
+    target_precompile_headers(${target} PRIVATE ${ZUNTA_WIDGET_PCH_HEADERS} <gtest/gtest.h>
+        ${PROJECT_SOURCE_DIR}/tests/support/QtPrinters.h)
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
