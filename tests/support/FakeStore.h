@@ -1,0 +1,39 @@
+#pragma once
+
+#include "FakeBackend.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+
+#include <map>
+#include <mutex>
+#include <optional>
+
+// A back end that keeps any resource in memory, generically: list pages with "total", "pages"
+// and "listHelper" (filtered by the "search" text over every text member), find by id, POST and
+// POST ".../complex" (a new id for id 0), DELETE by a "listHelper" list of ids. Status 304 answers
+// a page with no rows. Install it as a fake back end's fallback; tests and the stand-in back end
+// seed it with rows.
+class FakeStore
+{
+public:
+    // The resource is the path without the base URI ("/lista-sistema").
+    void seed(const QString &resource, const QJsonArray &rows);
+    QJsonArray rows(const QString &resource) const;
+    std::optional<QJsonObject> find(const QString &resource, qint64 id) const;
+
+    // Answers the request when its path (after stripping `baseUri`) names a resource operation.
+    std::optional<FakeReply> answer(const RecordedRequest &request,
+                                    const std::string &baseUri = "/");
+    void install(FakeBackend &backend, const std::string &baseUri = "/");
+
+private:
+    FakeReply list(const QString &resource, const RecordedRequest &request);
+    FakeReply save(const QString &resource, const std::string &body);
+    FakeReply remove(const QString &resource, const std::string &body);
+
+    mutable std::mutex m_mutex;
+    std::map<QString, QJsonArray> m_resources;
+    qint64 m_nextId = 1000;
+};
