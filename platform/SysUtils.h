@@ -42,6 +42,13 @@ public:
     using Exception::Exception;
 };
 
+// An argument outside the range a routine accepts (rounding to more than 20 places, for example).
+class EInvalidArgument : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
 // The HTTP client's own failure: no connection, a time-out, a broken transfer. The message is the
 // user text followed by "IDU:" and the client's detail, which the message window never shows.
 class ENetHTTPClientException : public Exception
