@@ -1,5 +1,7 @@
 #include "Common.Lib.Utils.h"
 
+#include "IniFile.h"
+
 #include "Base64.h"
 #include "DateUtils.h"
 #include "FormatSettings.h"
@@ -595,26 +597,7 @@ QString TUtils::RetornaValorParamsIniFile(const QString &AFileIni,
                                           const QString &ASection,
                                           const QString &AParam)
 {
-    QFile file(AFileIni);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    bool inSection = false;
-    for (const QString &rawLine : lines) {
-        const QString line = rawLine.trimmed();
-        if (line.startsWith(u'[')) {
-            const qsizetype close = line.indexOf(u']');
-            const QString section = line.mid(1, close < 0 ? -1 : close - 1).trimmed();
-            inSection = section.compare(ASection, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        if (!inSection || line.startsWith(u';'))
-            continue;
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals > 0 && line.left(equals).trimmed().compare(AParam, Qt::CaseInsensitive) == 0)
-            return line.mid(equals + 1).trimmed();
-    }
-    return QString();
+    return TIniFile(AFileIni).ReadString(ASection, AParam);
 }
 
 QImage &TUtils::GetImageResizeAndCompress(QImage &AImage, int ASizeKB)
