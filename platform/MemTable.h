@@ -123,8 +123,8 @@ private:
 // - Posting re-evaluates the filter and the order for that record: a record edited out of the
 //   filter leaves the view, and the record that followed it becomes the current one.
 // - After Delete the record that followed becomes the current one, or the new last one when the
-//   deleted record was last; so "while not Eof: Delete or Next" and "while RecordCount > 0:
-//   First, Delete" both visit every record once.
+//   deleted record was last (seen again before Next reaches Eof); so "while not Eof: Delete or
+//   Next" and "while RecordCount > 0: First, Delete" both end, every record handled.
 // - Eof turns true when Next is called on the last record, after Last, and on an empty view.
 // - AutoInc columns get -1, -2, -3 ... as records are appended, counted from the opening of the
 //   table; emptying it does not restart the count, so a key is never given twice.
@@ -173,7 +173,7 @@ public:
     int RecordCount() const;
     // Makes the first record of the view whose columns (names separated by ";") equal the
     // values the current one; false leaves the cursor where it was. The values are converted to
-    // the columns' kinds; null finds null.
+    // the columns' kinds (EConvertError when one cannot be); null finds null.
     bool Locate(const QString &keyFields, const TFieldValue &keyValue);
     bool Locate(const QString &keyFields, const std::vector<TFieldValue> &keyValues);
 

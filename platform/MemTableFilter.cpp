@@ -49,7 +49,8 @@ std::int64_t milliseconds(TDateTime value)
 // "yyyy-mm-dd" or the pt-BR "dd/mm/yyyy", each with an optional time.
 std::optional<TDateTime> readDate(const QString &text)
 {
-    static const QRegularExpression iso(QStringLiteral(
+    // One per thread: lists are filtered on worker threads too.
+    thread_local const QRegularExpression iso(QStringLiteral(
         R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2})(?:[ T](\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
     const QRegularExpressionMatch match = iso.match(text);
     if (match.hasMatch()) {
