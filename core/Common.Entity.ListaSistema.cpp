@@ -1,0 +1,6 @@
+#include "Common.Entity.ListaSistema.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TListaSistemaEntity)
+ZUNTA_REGISTER_CLASS(TListaSistemaEntity)
