@@ -36,7 +36,8 @@ function(zunta_test_dir dir)
     endif()
     set(target tests_${dir})
     add_executable(${target} ${sources})
-    target_link_libraries(${target} PRIVATE zunta_test_support ${ARG_DEPS})
+    target_link_libraries(${target} PRIVATE zunta_test_support)
+    zunta_link_whole(${target} ${ARG_DEPS})
     target_precompile_headers(${target} PRIVATE ${ZUNTA_WIDGET_PCH_HEADERS} <gtest/gtest.h>
         ${PROJECT_SOURCE_DIR}/tests/support/QtPrinters.h)
     gtest_discover_tests(${target}
@@ -45,4 +46,18 @@ function(zunta_test_dir dir)
         PROPERTIES ENVIRONMENT
             "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
             TIMEOUT 120)
+endfunction()
+
+# Classes register themselves by name from static objects in their own units (windows opened only
+# by their class name, for example); a plain static link would drop such units. Executables link
+# the listed libraries whole.
+function(zunta_link_whole target)
+    foreach(lib ${ARGN})
+        get_target_property(type ${lib} TYPE)
+        target_link_libraries(${target} PRIVATE ${lib})
+        if(type STREQUAL "STATIC_LIBRARY")
+            target_link_options(${target} PRIVATE "LINKER:--whole-archive" "$<TARGET_FILE:${lib}>"
+                                "LINKER:--no-whole-archive")
+        endif()
+    endforeach()
 endfunction()
