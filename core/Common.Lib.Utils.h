@@ -1,17 +1,27 @@
 #pragma once
 
+#include "Common.Base.Types.h"
 #include "DateTime.h"
+#include "MemTable.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 class QImage;
+class TClassInfo;
+class TMemberInfo;
+class TSerializeObject;
 
 // The user name and password carried by a Basic authentication header.
 struct TUserLogin
@@ -21,6 +31,11 @@ struct TUserLogin
 };
 
 class TWorkerThread;
+
+// A text list whose lines carry objects it owns (the rows a combo box holds), as FreeStringList
+// empties it.
+template<class T>
+using TStringObjectList = std::vector<std::pair<QString, std::unique_ptr<T>>>;
 
 // The steps of a worker thread (see TUtils::CustomThread).
 using TProc = std::function<void()>;
@@ -49,8 +64,9 @@ private:
 };
 
 // Stateless helpers of the whole system: the name rules that tie properties to table columns and
-// classes to REST resources, month and period arithmetic, tolerant conversions of typed texts,
-// amounts, name clean-up and worker threads. Every conversion uses the fixed pt-BR settings.
+// classes to REST resources, the copying between objects and table records, the freeing of owned
+// items, month and period arithmetic, tolerant conversions of typed texts, amounts, name clean-up
+// and worker threads. Every conversion uses the fixed pt-BR settings.
 class TUtils final
 {
 public:
@@ -76,8 +92,90 @@ public:
     // snake form, letter case aside ("ID_PESSOA" but not "IDPESSOA").
     static bool propertyMatchesColumn(const QString &AProperty, const QString &AColumn);
 
-    // The copying between objects and in-memory table records, built on the rules above, and
-    // the freeing of owned list items live here as well, beside the in-memory table.
+    // --- Copying between objects and table records -------------------------------------------
+    //
+    // Columns and properties are paired by the two rules above. The copying owns and frees
+    // nothing of what it is given. To copy many rows, build a TObjectToRecordMap or
+    // TRecordToObjectMap once and use it per row: these routines pair names on every call.
+
+    // Fills the object from the table's current record: every column, in column order, that
+    // reaches a property by the reading rule, converted as setValueToPropertyObject does; a
+    // picture property (TSString) receives the column's text encoded as Base64 (CR LF after
+    // every 76 characters), so a picture written into a column and read back comes out encoded
+    // once more. Object properties have no columns. The cursor does not move. A value that
+    // cannot be stored raises and leaves the columns after it uncopied.
+    static void fillDataSetToObject(const TMemTable &ADataSet, TSerializeObject &AObject);
+    // Stores a table value into the property, by the upper-cased name of its type: dates
+    // ("TDATETIME", "TIMESTAMP", "TTIME", "TDATE") read from the value's text with the pt-BR
+    // settings, else by position as "yyyy-mm-ddThh:nn:ss", else the raw value; "DOUBLE",
+    // "FLOAT", "EXTEND" and "INT64" read from the value's text (EConvertError when it is no
+    // number); "INTEGER" and "BOOLEAN" take the raw value; any other type the value's text
+    // trimmed of blanks and control characters. Null stores 0, false or the empty text. A raw
+    // value the property cannot take, or a read-only property, raises EInvalidCast.
+    static void setValueToPropertyObject(TSerializeObject &AObject,
+                                         const TMemberInfo &AProperty,
+                                         const TFieldValue &Value);
+    // Writes the property's value into the column as its text form (integers in decimal,
+    // floating values in the general form with 15 significant digits, dates as the short date
+    // followed by the long time unless at midnight, "True" or "False", texts unchanged); the
+    // column converts the text to its type, so the same settings read it back. The table is in
+    // edit or insert mode; nothing is appended or posted. Object properties write nothing.
+    static void setValuePropertyToDataSet(const TSerializeObject &AObject,
+                                          const TMemberInfo &AProperty,
+                                          TField &AField);
+    // As above with the property the column reaches by the reading rule; nothing when none.
+    static void setValuePropertyToDataSet(const TSerializeObject &AObject, TField &AField);
+    // Copies every property of the destination's class that the source's class also has (by
+    // name, letter case aside) and that is no object, unconverted, in the destination's property
+    // order. So the destination's AsJson receives the source's whole JSON, which also fills the
+    // child lists both classes share, and NameClass stays the destination's class name. Nothing
+    // when either is null.
+    static void CopyInfoObject(const TSerializeObject *ASource, TSerializeObject *ADest);
+    // Appends to ADest a copy of ASource's current record and posts it: every column but the one
+    // named exactly "ID_REGISTRO" goes unconverted into ADest's column of the same name, so
+    // ADest's own ID_REGISTRO is kept. A column ADest lacks (EDatabaseError) or a value it
+    // cannot take raises after cancelling the append, so no half-copied record is posted later.
+    static void CopyInfoItemDataSet(const TMemTable &ASource, TMemTable &ADest);
+    // Gives ADest the columns of ASource (name, type, size and visibility) and opens it. With
+    // ACopyInfo ADest is emptied and every record ASource shows is copied by CopyInfoItemDataSet;
+    // ASource is left after its last record.
+    static void CloneDataSet(TMemTable &ASource, TMemTable &ADest, bool ACopyInfo);
+
+    // --- Freeing owned items; the containers themselves stay and a null one is no error -------
+
+    // Frees and removes the items from AIndex on (a negative index counts as 0); the items
+    // before AIndex stay.
+    template<class T>
+    static void FreeListItems(TObjectList<T> *AList, int AIndex)
+    {
+        if (!AList)
+            return;
+        const std::size_t first = std::size_t(std::max(AIndex, 0));
+        if (AList->size() <= first)
+            return;
+        for (std::size_t i = first; i < AList->size(); ++i)
+            (*AList)[i].reset();
+        AList->erase(AList->begin() + std::ptrdiff_t(first), AList->end());
+    }
+    // Frees every value and removes every key (std::map or std::unordered_map by text).
+    template<class T, template<class...> class TDictionary, class... TRest>
+    static void FreeDictionaryItems(TDictionary<QString, std::unique_ptr<T>, TRest...> *ADictionary)
+    {
+        if (!ADictionary)
+            return;
+        while (!ADictionary->empty())
+            ADictionary->erase(ADictionary->begin());
+    }
+    // Frees the object of each line and removes the lines, first to last.
+    template<class T>
+    static void FreeStringList(TStringObjectList<T> *AList)
+    {
+        if (!AList)
+            return;
+        for (auto &line : *AList)
+            line.second.reset();
+        AList->clear();
+    }
 
     // --- Dates --------------------------------------------------------------------------------
 
@@ -173,6 +271,10 @@ public:
     // or an empty text unless AForceZeroOrEmpty. A date-time value is its day count.
     static QString
     getValueStringProp(const QString &ATypeName, const QVariant &AValue, bool AForceZeroOrEmpty);
+    // The same for a property of an object, by the name of the property's type.
+    static QString getValueStringProp(const TSerializeObject &AObject,
+                                      const TMemberInfo &AProperty,
+                                      bool AForceZeroOrEmpty);
 
     // --- Worker threads -----------------------------------------------------------------------
 
@@ -202,4 +304,60 @@ public:
     static int RunningThreadCount();
     // Accepts new workers again after ShutdownThreads (tests).
     static void AcceptThreads();
+};
+
+// The properties of one class paired once with the columns of one table by the writing rule (a
+// property reaches only the column named by its snake form), so that filling a table from a
+// whole list does no name lookups per row: append, copyObject, post. Writes as
+// TUtils::setValuePropertyToDataSet does, storing typed values where the text form would give
+// the column the same value. Valid while the table keeps its columns.
+class TObjectToRecordMap final
+{
+public:
+    TObjectToRecordMap(const TClassInfo &AClass, const TMemTable &ATable);
+
+    // Writes the paired properties of the object (of the map's class or a descendant) into the
+    // table's record being edited or appended, in property order.
+    void copyObject(const TSerializeObject &AObject) const;
+    // How many properties are paired with a column.
+    std::size_t count() const { return m_pairs.size(); }
+
+    enum class TMode : std::uint8_t { Text, Integer, Float, Boolean, Date, String };
+    struct TPair
+    {
+        const TMemberInfo *Property;
+        TField *Field;
+        TMode Mode;
+    };
+
+private:
+    const TClassInfo *m_class;
+    std::vector<TPair> m_pairs;
+};
+
+// The columns of one table paired once with the properties of one class by the reading rule (a
+// column reaches the property named as the column without "_" and quotes, letter case aside),
+// for reading many records into objects. Reads as TUtils::fillDataSetToObject does.
+class TRecordToObjectMap final
+{
+public:
+    TRecordToObjectMap(const TMemTable &ATable, const TClassInfo &AClass);
+
+    // Fills the object (of the map's class or a descendant) from the table's current record, in
+    // column order.
+    void copyRecord(TSerializeObject &AObject) const;
+    std::size_t count() const { return m_pairs.size(); }
+
+    // How a value is stored, chosen once from the name of the property's type.
+    enum class TRule : std::uint8_t { Date, Float, Int64, Integer, Boolean, Text, Picture };
+    struct TPair
+    {
+        const TField *Field;
+        const TMemberInfo *Property;
+        TRule Rule;
+    };
+
+private:
+    const TClassInfo *m_class;
+    std::vector<TPair> m_pairs;
 };
