@@ -448,6 +448,7 @@ void TMemTable::Close()
     m_modified = false;
     m_view.clear();
     m_records.clear();
+    m_spareRecords.clear();
     m_current = -1;
     m_eof = true;
 }
@@ -465,6 +466,8 @@ void TMemTable::EmptyDataSet()
     checkActive();
     Cancel();
     m_view.clear();
+    for (auto &record : m_records)
+        m_spareRecords.push_back(std::move(record));
     m_records.clear();
     m_current = -1;
     m_eof = true;
@@ -566,7 +569,15 @@ void TMemTable::Post()
 {
     checkActive();
     if (m_state == TDataSetState::Insert) {
-        auto record = std::make_unique<TRecord>(TRecord { m_nextSequence++, std::move(m_buffer) });
+        std::unique_ptr<TRecord> record;
+        if (m_spareRecords.empty()) {
+            record = std::make_unique<TRecord>(TRecord { m_nextSequence++, std::move(m_buffer) });
+        } else {
+            record = std::move(m_spareRecords.back());
+            m_spareRecords.pop_back();
+            record->Sequence = m_nextSequence++;
+            record->Values.swap(m_buffer); // the buffer takes the old storage for the next row
+        }
         TRecord *posted = record.get();
         m_records.push_back(std::move(record));
         m_buffer.clear();

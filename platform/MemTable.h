@@ -227,6 +227,9 @@ private:
     std::vector<std::unique_ptr<TField>> m_fields;
     QHash<QString, int> m_fieldByName; // upper-case name → index
     std::vector<std::unique_ptr<TRecord>> m_records; // in the order of appending
+    // Records of an emptied page kept for the next one, so refilling a list does not allocate a
+    // record per row; dropped when the table closes.
+    std::vector<std::unique_ptr<TRecord>> m_spareRecords;
     std::vector<TRecord *> m_view; // the records that pass the filter, in order
     qsizetype m_current = -1; // index into m_view
     bool m_eof = true;
