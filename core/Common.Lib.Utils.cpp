@@ -1274,7 +1274,7 @@ public:
     TProc OnStart;
     TProc OnProcess;
     TProcWithError OnComplete;
-    TNotifyEvent OnTerminate;
+    TThreadNotifyEvent OnTerminate;
     TProcedureExcept OnError;
     QString MessageErrorDefault;
 
@@ -1363,7 +1363,7 @@ private:
 void TUtils::CustomThread(TProc AOnStart,
                           TProc AOnProcess,
                           TProcWithError AOnComplete,
-                          TNotifyEvent AOnTerminateThread,
+                          TThreadNotifyEvent AOnTerminateThread,
                           TProcedureExcept AOnError,
                           const QString &AMessageErrorDefault)
 {

@@ -44,7 +44,7 @@ using TProcWithError = std::function<void(bool)>;
 // Error step: the message to show.
 using TProcedureExcept = std::function<void(const QString &)>;
 // Termination handler: runs on the main thread with the thread that has just ended.
-using TNotifyEvent = std::function<void(const TWorkerThread &sender)>;
+using TThreadNotifyEvent = std::function<void(const TWorkerThread &sender)>;
 // Shows a failure that escaped a worker's steps; runs on the main thread.
 using TThreadFailureHandler = std::function<void(const TWorkerThread &sender)>;
 
@@ -290,7 +290,7 @@ public:
     static void CustomThread(TProc AOnStart,
                              TProc AOnProcess,
                              TProcWithError AOnComplete,
-                             TNotifyEvent AOnTerminateThread,
+                             TThreadNotifyEvent AOnTerminateThread,
                              TProcedureExcept AOnError,
                              const QString &AMessageErrorDefault = QString());
     // Installs the process-wide handler of fatal worker failures; an empty one restores the

@@ -4,6 +4,9 @@
 #include "App.Lib.Theme.h"
 
 #include "Base64.h"
+#include "Common.Base.Serialize.h"
+#include "Common.Lib.Utils.h"
+#include "MemTable.h"
 #include "Desktop.h"
 #include "Edit.h"
 #include "Image.h"
@@ -23,6 +26,7 @@
 #include <QThread>
 #include <QVariantAnimation>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -432,4 +436,39 @@ void TEditHelper::AddFloatingLabel(TEdit *edit, const QString &caption)
     auto *label = new TFloatingLabel(edit, caption);
     label->setTextFont(theme.FontApp().PrimaryFont());
     label->setFontColor(theme.ColorApp().PrimaryColor);
+}
+
+void TAppUtils::fillObjectsToDataSet(const std::vector<const TSerializeObject *> *objects,
+                                     TMemTable &dataSet,
+                                     std::function<void()> procAfterFindByFilter)
+{
+    if (!objects)
+        return;
+    if (!dataSet.Active())
+        dataSet.CreateDataSet();
+    dataSet.EmptyDataSet();
+    // Columns are paired once per class; a list may hold objects of subclasses.
+    std::vector<std::pair<const TClassInfo *, std::unique_ptr<TObjectToRecordMap>>> maps;
+    for (const TSerializeObject *object : *objects) {
+        if (!object)
+            continue;
+        const TClassInfo *info = &object->ClassInfo();
+        auto found = std::find_if(
+            maps.begin(), maps.end(), [info](const auto &entry) { return entry.first == info; });
+        if (found == maps.end()) {
+            maps.emplace_back(info, std::make_unique<TObjectToRecordMap>(*info, dataSet));
+            found = maps.end() - 1;
+        }
+        dataSet.Append();
+        try {
+            found->second->copyObject(*object);
+        } catch (...) {
+            // The half-filled row must not be posted by the table's next move.
+            dataSet.Cancel();
+            throw;
+        }
+        dataSet.Post();
+    }
+    if (procAfterFindByFilter)
+        DelayedCurrentThreadExecute(procAfterFindByFilter);
 }

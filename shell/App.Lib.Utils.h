@@ -7,11 +7,15 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QObject;
 class QWidget;
 class TEdit;
 class TImage;
+class TMemTable;
+class TSerializeObject;
 class TVertScrollBox;
 
 // The window side's utilities: messages, work queued for the main thread, focus, scroll boxes,
@@ -40,6 +44,29 @@ public:
     static void DelayedCurrentThreadExecute(const std::function<void()> &procedure);
     // Gives the control the focus later on the main thread, when it still exists and is enabled.
     static void DelayedSetFocus(QWidget *control);
+
+    // The last step of every list loading: the table (created when inactive) is emptied and gets
+    // one row per object, each property copied into the column of its snake name; then the
+    // callback is queued for the main thread. No list leaves the table alone and queues nothing.
+    // Runs on any thread; a value that fits no column propagates, rows posted before it stay.
+    template<class T>
+    static void fillListToDataSet(const std::vector<std::unique_ptr<T>> *list,
+                                  TMemTable &dataSet,
+                                  std::function<void()> procAfterFindByFilter)
+    {
+        if (!list) {
+            fillObjectsToDataSet(nullptr, dataSet, std::move(procAfterFindByFilter));
+            return;
+        }
+        std::vector<const TSerializeObject *> objects;
+        objects.reserve(list->size());
+        for (const auto &item : *list)
+            objects.push_back(item.get());
+        fillObjectsToDataSet(&objects, dataSet, std::move(procAfterFindByFilter));
+    }
+    static void fillObjectsToDataSet(const std::vector<const TSerializeObject *> *objects,
+                                     TMemTable &dataSet,
+                                     std::function<void()> procAfterFindByFilter);
 
     // Removes and frees every control of the scroll box's content; nothing for no box.
     static void ClearVertScroll(TVertScrollBox *scrollBox);
