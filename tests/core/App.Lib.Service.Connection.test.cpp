@@ -328,6 +328,27 @@ TEST_F(ConnectionTest, AccessAndCompanyReplyFailuresRaiseTheirTexts)
     EXPECT_EQ(connection().StatusCode(), 200);
 }
 
+TEST(ConnectionAddressTest, EachKindOfRequestGoesToItsOwnBaseAddress)
+{
+    FakeBackend backend;
+    FakeConnection fake(backend, "auth-base", "/api/", "rel");
+    backend.on("GET", "/api/ping", FakeReply::json("{}"));
+    backend.on("GET", "/rel/ping", FakeReply::json("{}"));
+
+    sendPrepared();
+    TRestRequest report;
+    report.SetResource(QStringLiteral("ping"));
+    fake.connection().SetInfoRequestReport(report);
+    EXPECT_EQ(report.Get()->StatusCode, 200);
+
+    EXPECT_EQ(backend.count("POST", "/auth-base/auth"), 1u);
+    EXPECT_EQ(backend.count("GET", "/api/ping"), 1u);
+    const RecordedRequest reportGet = *backend.last("GET", "/rel/ping");
+    EXPECT_EQ(reportGet.header("Authorization"),
+              backend.last("GET", "/api/ping")->header("Authorization"));
+    EXPECT_EQ(reportGet.header("Accept-Encoding"), "gzip");
+}
+
 // --- Token renewal -------------------------------------------------------------------------------
 
 struct RenewalCase
