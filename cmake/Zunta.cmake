@@ -61,3 +61,16 @@ function(zunta_link_whole target)
         endif()
     endforeach()
 endfunction()
+
+# The fake REST back end (the only translation unit that includes Boost.Beast), for the tests and
+# for the benchmarks that reach the network; defined once, by whichever directory asks first.
+function(zunta_fake_backend_library)
+    if(TARGET zunta_fake_backend)
+        return()
+    endif()
+    set(dir ${PROJECT_SOURCE_DIR}/tests/support)
+    add_library(zunta_fake_backend STATIC ${dir}/FakeBackend.cpp ${dir}/FakeBackend.h
+        ${dir}/FakeStore.cpp ${dir}/FakeStore.h)
+    target_include_directories(zunta_fake_backend PUBLIC ${dir})
+    target_link_libraries(zunta_fake_backend PUBLIC Qt6::Core Boost::headers ZLIB::ZLIB)
+endfunction()

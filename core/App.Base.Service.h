@@ -1,0 +1,204 @@
+#pragma once
+
+#include "Common.Base.Serialize.h"
+#include "Common.Base.Types.h"
+#include "JsonValue.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class TRestRequest;
+class TRestResponse;
+
+// Base of every per-resource service. The resource path comes from the class name given to the
+// constructor ("TUnidadeFederativaService" talks to "/unidade-federativa"); the service owns one
+// request, reset at the start of every call, so nothing of one call reaches the next. Named
+// actions of the services are written with the building blocks (ClearRequest, SetTimeOut,
+// ExecuteGet, ExecutePost, ExecuteDelete, StatusCode); the generic calls cover reading, listing,
+// saving and deleting. A service is used by one thread at a time; different services may run
+// at once and meet only in TServiceConnection.
+//
+// Failures: a transport failure raises ENetHTTPClientException ("ERROR:Servidor indisponível no
+// momento." with the client's detail after "IDU:"); an unexpected status raises an Exception
+// whose message is the reply text.
+class TBaseService
+{
+public:
+    static constexpr int DefaultTimeOut = 45000;
+
+    // AClassName is the service's own class name as the system spells it.
+    explicit TBaseService(const QString &AClassName);
+    virtual ~TBaseService();
+    TBaseService(const TBaseService &) = delete;
+    TBaseService &operator=(const TBaseService &) = delete;
+
+    // A new service of a class registered with ZUNTA_REGISTER_SERVICE; null when none is.
+    static std::unique_ptr<TBaseService> CreateService(const QString &AClassName);
+    // A new token at once (long actions call it before they start).
+    static void RenewToken();
+
+    const QString &ClassName() const { return m_className; }
+    // "/" followed by the kebab form of the class name without its "T" and "Service".
+    const QString &ResourceName() const { return m_resourceName; }
+
+    // --- Building blocks ----------------------------------------------------------------------
+
+    // Time-out back to 45000 ms, body, headers and parameters cleared, then BeforeRequest.
+    void ClearRequest();
+    // Milliseconds, until the next ClearRequest (the request keeps the value: Request().Timeout()).
+    void SetTimeOut(int AValue);
+    // Resource path and the connection's preparation: token, base address, headers.
+    void PrepareRequest(const QString &AResource);
+    // GET with "X-Paginate", "page" and "limit" when paged, "search" and "fix-filter" when not
+    // empty and ABody as a JSON body when not empty; keeps the response and its status and, for
+    // a paged JSON reply, "total" and "pages". Tests no status.
+    void ExecuteGet(const QString &AResource,
+                    const QString &ASearch,
+                    const QString &AFixFilter,
+                    bool APaginate,
+                    int APage,
+                    int ALimit,
+                    const QString &ABody);
+    // ExecuteGet paged, page 1, limit 100, with the filter's JSON as body.
+    void ExecuteGetWithFilter(const QString &AResource, const TSerializeObject *AFilter);
+    // The object's JSON; the empty text for a missing object.
+    static QString GetFilterBody(const TSerializeObject *AObject);
+    // POST (DELETE) of the body set so far; keeps the response and its status.
+    virtual void ExecutePost(const QString &AResource);
+    virtual void ExecuteDelete(const QString &AResource);
+    void SetStatusCode(int AValue) { m_statusCode = AValue; }
+
+    int StatusCode() const { return m_statusCode; }
+    int TotalRecords() const { return m_totalRecords; }
+    int TotalPages() const { return m_totalPages; }
+    // Stored only: no request sends it and no reply sets it.
+    QString ETag;
+
+    // The service's request (its time-out, headers and parameters as the last call left them).
+    TRestRequest &Request() { return *m_request; }
+    // The last call's response; null before the first.
+    const std::shared_ptr<TRestResponse> &Response() const { return m_response; }
+    // The last call's reply parsed as JSON (parsed once, on first use); missing when the reply
+    // is not JSON or there is none.
+    const TJsonValue &ResponseJson() const;
+    // The last call's reply text.
+    QString ResponseContent() const;
+
+    // --- Generic calls (the caller owns every result) -----------------------------------------
+
+    // GET resource/<id>, paged page 1 limit 100. Any status with a JSON reply is converted;
+    // a reply that is not JSON raises its text.
+    template<class T>
+    std::unique_ptr<T> findById(std::int64_t AId)
+    {
+        return downcast<T>(findObjectById(T::StaticClassInfo(), AId));
+    }
+    // GET resource/pesquisa/<id>, with "search" and "fix-filter" when not empty.
+    template<class T>
+    std::unique_ptr<T> findPesquisaById(std::int64_t AId, const QString &AFixFilter)
+    {
+        return findPesquisaById<T>(AId, QString(), AFixFilter);
+    }
+    template<class T>
+    std::unique_ptr<T>
+    findPesquisaById(std::int64_t AId, const QString &ASearch, const QString &AFixFilter)
+    {
+        return downcast<T>(findObjectPesquisaById(T::StaticClassInfo(), AId, ASearch, AFixFilter));
+    }
+    // One page of rows, with the filter's JSON as the GET body when there is a filter. Status
+    // 304 gives no list (std::nullopt), which is not the same as an empty page; TotalRecords and
+    // TotalPages then keep their values.
+    template<class T>
+    std::optional<TObjectList<T>> findByFilter(const QString &ASearch,
+                                               const QString &AFixFilter,
+                                               int APage,
+                                               int ALimit,
+                                               const TSerializeObject *AFilter = nullptr)
+    {
+        auto rows
+            = findListByFilter(T::StaticClassInfo(), ASearch, AFixFilter, APage, ALimit, AFilter);
+        if (!rows)
+            return std::nullopt;
+        TObjectList<T> list;
+        list.reserve(rows->size());
+        for (auto &row : *rows)
+            list.emplace_back(static_cast<T *>(row.release()));
+        return list;
+    }
+    // POST resource (resource/complex) with the object's JSON; only 200 succeeds, giving the
+    // saved record.
+    template<class T>
+    std::unique_ptr<T> post(const T &AObject)
+    {
+        return downcast<T>(postObject(T::StaticClassInfo(), AObject, false));
+    }
+    template<class T>
+    std::unique_ptr<T> postComplex(const T &AObject)
+    {
+        return downcast<T>(postObject(T::StaticClassInfo(), AObject, true));
+    }
+    // DELETE resource with {"listHelper":[ids]} and header "name_class"; only 204 succeeds.
+    // An empty id list raises EInvalidArgument before anything is sent.
+    bool deleteItems(const TListInt64 &AListRemove, const QString &ANameClass);
+
+    // The untyped forms behind the templates, for code that holds only a class description.
+    std::unique_ptr<TSerializeObject> findObjectById(const TClassInfo &AClass, std::int64_t AId);
+    std::unique_ptr<TSerializeObject> findObjectPesquisaById(const TClassInfo &AClass,
+                                                             std::int64_t AId,
+                                                             const QString &ASearch,
+                                                             const QString &AFixFilter);
+    std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+    findListByFilter(const TClassInfo &AClass,
+                     const QString &ASearch,
+                     const QString &AFixFilter,
+                     int APage,
+                     int ALimit,
+                     const TSerializeObject *AFilter);
+    std::unique_ptr<TSerializeObject>
+    postObject(const TClassInfo &AClass, const TSerializeObject &AObject, bool AComplex);
+
+protected:
+    // Runs at the end of every ClearRequest: descendants lengthen the time-out of all their
+    // calls here with SetTimeOut.
+    virtual void BeforeRequest();
+
+    // Keeps the response of a call and its status; "ERROR:Servidor indisponível no momento."
+    // when the request gave none.
+    void keepResponse(std::shared_ptr<TRestResponse> AResponse);
+    // The reply text as an Exception.
+    [[noreturn]] void raiseReply() const;
+
+private:
+    template<class T>
+    static std::unique_ptr<T> downcast(std::unique_ptr<TSerializeObject> object)
+    {
+        return std::unique_ptr<T>(static_cast<T *>(object.release()));
+    }
+    std::unique_ptr<TSerializeObject> readObject(const TClassInfo &AClass);
+
+    QString m_className;
+    QString m_resourceName;
+    std::unique_ptr<TRestRequest> m_request;
+    std::shared_ptr<TRestResponse> m_response;
+    mutable std::optional<TJsonValue> m_responseJson;
+    int m_totalPages = 0;
+    int m_totalRecords = 0;
+    int m_statusCode = 0;
+};
+
+// How a service is created from its class name (the class registry holds one per service).
+using TServiceFactory = std::function<std::unique_ptr<TBaseService>()>;
+
+// In a service's .cpp: put the service in the class registry at start-up, so that
+// TBaseService::CreateService finds it by name.
+#define ZUNTA_REGISTER_SERVICE(ClassName)                                                          \
+    namespace {                                                                                    \
+    const TClassRegistration zuntaServiceRegistration##ClassName(                                  \
+        QStringLiteral(#ClassName), TServiceFactory([]() -> std::unique_ptr<TBaseService> {        \
+            return std::make_unique<ClassName>();                                                  \
+        }));                                                                                       \
+    }
