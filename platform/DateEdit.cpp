@@ -70,6 +70,26 @@ void TDateEdit::setDate(TDateTime value)
     notifyIfChanged();
 }
 
+bool TDateEdit::clearButtonVisible() const
+{
+    return m_clearButton && m_clearButton->isVisible();
+}
+
+void TDateEdit::setClearButtonVisible(bool visible)
+{
+    if (!m_clearButton) {
+        if (!visible)
+            return;
+        m_clearButton = new QAction(GlyphIcon(TGlyph::Clear, 0xFF5F6368), QString(), this);
+        m_clearButton->setObjectName(QStringLiteral("ClearButton") + objectName());
+        addAction(m_clearButton, QLineEdit::TrailingPosition);
+        connect(m_clearButton, &QAction::triggered, this, [this] {
+            RunGuarded([this] { setIsEmpty(true); });
+        });
+    }
+    m_clearButton->setVisible(visible);
+}
+
 void TDateEdit::openPicker()
 {
     auto *calendar = new QCalendarWidget(this);
@@ -93,8 +113,11 @@ void TDateEdit::keyPressEvent(QKeyEvent *event)
         QChar keyChar;
         if (key == 0 && event->text().size() == 1 && event->text().at(0).isPrint())
             keyChar = event->text().at(0);
+        // Keys the handler cannot see as a key or a character (shortcuts such as Ctrl+C, lone
+        // modifiers) pass unless the handler swallowed something it was given.
+        const bool given = key != 0 || !keyChar.isNull();
         RunGuarded([&] { OnKeyDown(this, key, keyChar, event->modifiers()); });
-        if (key == 0 && keyChar.isNull()) {
+        if (given && key == 0 && keyChar.isNull()) {
             event->accept();
             return;
         }

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 
+class QAction;
+
 // A date typed as "dd/mm/yyyy" or picked from a calendar, with an empty state: an empty date
 // edit shows its blank mask and reads the empty text and the date 0. OnChange runs whenever the
 // date changes (set by code, picked, or typed to a complete valid date) or the edit becomes
@@ -35,6 +37,9 @@ public:
 
     // Opens the calendar under the edit.
     void openPicker();
+    // The button inside the edit that empties it (hidden until asked for).
+    bool clearButtonVisible() const;
+    void setClearButtonVisible(bool visible);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -43,6 +48,7 @@ private:
     void typedChange();
     void notifyIfChanged();
 
+    QAction *m_clearButton = nullptr;
     TDateTime m_notifiedDate;
     bool m_notifiedEmpty = true;
 };

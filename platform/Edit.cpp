@@ -141,8 +141,19 @@ TEditButton *TEdit::addButton(TEditButtonKind kind, const QString &name)
 {
     auto *button = new TEditButton(this, kind, name);
     addAction(button, QLineEdit::TrailingPosition);
+    m_buttons.removeIf([](const QPointer<TEditButton> &gone) { return gone.isNull(); });
     m_buttons.append(button);
     return button;
+}
+
+QList<TEditButton *> TEdit::buttons() const
+{
+    QList<TEditButton *> alive;
+    for (const QPointer<TEditButton> &button : m_buttons) {
+        if (button)
+            alive.append(button.data());
+    }
+    return alive;
 }
 
 void TEdit::keyPressEvent(QKeyEvent *event)
@@ -151,8 +162,11 @@ void TEdit::keyPressEvent(QKeyEvent *event)
         int key = VirtualKeyOf(event->key());
         QChar keyChar = key == 0 ? typedChar(event) : QChar();
         const QChar original = keyChar;
+        // Keys the handler cannot see as a key or a character (shortcuts such as Ctrl+C, lone
+        // modifiers) pass unless the handler swallowed something it was given.
+        const bool given = key != 0 || !keyChar.isNull();
         RunGuarded([&] { OnKeyDown(this, key, keyChar, event->modifiers()); });
-        if (key == 0 && keyChar.isNull()) {
+        if (given && key == 0 && keyChar.isNull()) {
             event->accept();
             return;
         }

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QPointer>
 
 class TEdit;
 
@@ -71,7 +72,8 @@ public:
     void setFontSize(double size);
 
     TEditButton *addButton(TEditButtonKind kind, const QString &name);
-    QList<TEditButton *> buttons() const { return m_buttons; }
+    // The buttons still there (a binding may free the one it added).
+    QList<TEditButton *> buttons() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -84,7 +86,7 @@ private:
 
     TEditCharCase m_charCase = TEditCharCase::Normal;
     TTextAlign m_textAlign = TTextAlign::Leading;
-    QList<TEditButton *> m_buttons;
+    QList<QPointer<TEditButton>> m_buttons;
     QString m_committedText;
     bool m_settingByCode = false;
 };

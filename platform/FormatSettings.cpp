@@ -543,6 +543,31 @@ std::int64_t StrToInt64(const QString &text)
     return value;
 }
 
+bool TryStrToBool(const QString &text, bool &value)
+{
+    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+        value = true;
+        return true;
+    }
+    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+        value = false;
+        return true;
+    }
+    double number = 0;
+    if (!TryStrToFloat(text, number))
+        return false;
+    value = number != 0;
+    return true;
+}
+
+bool StrToBool(const QString &text)
+{
+    bool value = false;
+    if (!TryStrToBool(text, value))
+        throw EConvertError(QStringLiteral("'%1' is not a valid boolean value").arg(text));
+    return value;
+}
+
 QString FormatDateTime(const QString &format, TDateTime value, const TFormatSettings &settings)
 {
     const TDateParts p = DecodeDateTime(value);

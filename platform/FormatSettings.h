@@ -54,6 +54,10 @@ bool TryStrToInt(const QString &text, int &value);
 bool TryStrToInt64(const QString &text, std::int64_t &value);
 int StrToInt(const QString &text);
 std::int64_t StrToInt64(const QString &text);
+// "True" and "False" in any letter case, or a number: 0 is false, any other true ("-1" as the
+// check boxes give it).
+bool TryStrToBool(const QString &text, bool &value);
+bool StrToBool(const QString &text);
 
 // Dates and times to text. Tokens: d dd ddd dddd ddddd dddddd m mm mmm mmmm yy yyyy h hh n nn
 // s ss z zzz t tt c am/pm a/p, "/" and ":" as the settings' separators, quoted literals; "m"/"mm"

@@ -70,8 +70,11 @@ void TMemo::keyPressEvent(QKeyEvent *event)
     if (key == 0 && event->text().size() == 1 && event->text().at(0).isPrint())
         keyChar = event->text().at(0);
     if (OnKeyDown) {
+        // Keys the handler cannot see as a key or a character (shortcuts such as Ctrl+C, lone
+        // modifiers) pass unless the handler swallowed something it was given.
+        const bool given = key != 0 || !keyChar.isNull();
         RunGuarded([&] { OnKeyDown(this, key, keyChar, event->modifiers()); });
-        if (key == 0 && keyChar.isNull()) {
+        if (given && key == 0 && keyChar.isNull()) {
             event->accept();
             return;
         }

@@ -13,6 +13,7 @@
 #include "TabControl.h"
 #include "TextSettings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QDialog>
@@ -177,6 +178,51 @@ TEST(DateEditTest, HasAnEmptyStateAndReportsDateChanges)
     typeText(&edit, QStringLiteral("2020"));
     EXPECT_EQ(edit.date(), EncodeDate(2020, 2, 1));
     EXPECT_EQ(changes, 3);
+}
+
+TEST(DateEditTest, ClearButtonEmptiesTheEdit)
+{
+    TDateEdit edit(nullptr, QStringLiteral("DateEditDataNascimento"));
+    EXPECT_FALSE(edit.clearButtonVisible());
+    edit.setClearButtonVisible(true);
+    edit.setClearButtonVisible(true);
+    EXPECT_TRUE(edit.clearButtonVisible());
+    QList<QAction *> clearButtons;
+    for (QAction *action : edit.actions()) {
+        if (action->objectName() == QStringLiteral("ClearButtonDateEditDataNascimento"))
+            clearButtons << action;
+    }
+    ASSERT_EQ(clearButtons.size(), 1);
+    edit.setDate(EncodeDate(2024, 3, 15));
+    clearButtons.first()->trigger();
+    EXPECT_TRUE(edit.isEmpty());
+}
+
+// Shortcuts reach the edit even when a key-down handler is set (every bound edit has one).
+TEST(EditTest, KeyDownHandlerLeavesShortcutsAlone)
+{
+    TEdit edit;
+    TMemo memo;
+    TDateEdit dateEdit;
+    int calls = 0;
+    const TKeyEvent handler = [&](QObject *, int &, QChar &, Qt::KeyboardModifiers) { ++calls; };
+    edit.OnKeyDown = handler;
+    memo.OnKeyDown = handler;
+    dateEdit.OnKeyDown = handler;
+    edit.setText(QStringLiteral("abc"));
+    memo.setText(QStringLiteral("abc"));
+    dateEdit.setDate(EncodeDate(2024, 3, 15));
+    for (QWidget *widget : { static_cast<QWidget *>(&edit),
+                             static_cast<QWidget *>(&memo),
+                             static_cast<QWidget *>(&dateEdit) }) {
+        QKeyEvent selectAll(
+            QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+        QApplication::sendEvent(widget, &selectAll);
+    }
+    EXPECT_EQ(edit.selectedText(), QStringLiteral("abc"));
+    EXPECT_EQ(memo.textCursor().selectedText(), QStringLiteral("abc"));
+    EXPECT_EQ(dateEdit.selectedText(), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(calls, 3);
 }
 
 TEST(MemoTest, KeepsLinesLimitAndCase)

@@ -139,6 +139,20 @@ TEST(FormatSettingsTest, ReadsIntegers)
     EXPECT_THROW(StrToInt(QStringLiteral("1,5")), EConvertError);
 }
 
+TEST(FormatSettingsTest, ReadsBooleansAsWordsOrNumbers)
+{
+    EXPECT_TRUE(StrToBool(QStringLiteral("-1")));
+    EXPECT_TRUE(StrToBool(QStringLiteral("true")));
+    EXPECT_TRUE(StrToBool(QStringLiteral("TRUE")));
+    EXPECT_TRUE(StrToBool(QStringLiteral("2")));
+    EXPECT_FALSE(StrToBool(QStringLiteral("0")));
+    EXPECT_FALSE(StrToBool(QStringLiteral("False")));
+    bool value = true;
+    EXPECT_FALSE(TryStrToBool(QStringLiteral("SIM"), value));
+    EXPECT_FALSE(TryStrToBool(QString(), value));
+    EXPECT_THROW(StrToBool(QStringLiteral("talvez")), EConvertError);
+}
+
 TEST(FormatSettingsTest, ReadsDatesDayFirst)
 {
     EXPECT_EQ(double(StrToDate(QStringLiteral("05/03/2024"))), double(EncodeDate(2024, 3, 5)));
