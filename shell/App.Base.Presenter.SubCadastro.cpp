@@ -1,0 +1,229 @@
+#include "App.Base.Presenter.SubCadastro.h"
+
+#include "App.Lib.ManagerControls.h"
+#include "Common.Lib.Utils.h"
+#include "SysUtils.h"
+
+#include <exception>
+
+namespace {
+
+const QString IdRegistroField = QStringLiteral("ID_REGISTRO");
+const QString IdRegistroFKField = QStringLiteral("ID_REGISTRO_FK");
+const QString NotLinkedFilter = QStringLiteral("ID_REGISTRO_FK = 0 or ID_REGISTRO_FK = null");
+
+QString removeFailure(const QString &AReason)
+{
+    return Format(QStringLiteral("WARNING:Não foi possível remover os itens.\r\n%s."), { AReason });
+}
+
+QString messageOf(std::exception_ptr AFailure)
+{
+    try {
+        std::rethrow_exception(AFailure);
+    } catch (const Exception &failure) {
+        return failure.Message();
+    } catch (const std::exception &failure) {
+        return QString::fromUtf8(failure.what());
+    }
+}
+
+// Shows the table through a filter for a while and then puts its own filter back, also when the
+// work in between fails.
+class TTemporaryFilter final
+{
+public:
+    TTemporaryFilter(TMemTable &ATable, const QString &AFilter)
+        : m_table(ATable)
+        , m_filter(ATable.Filter())
+    {
+        m_table.SetFiltered(false);
+        m_table.SetFilter(AFilter);
+        m_table.SetFiltered(true);
+    }
+    ~TTemporaryFilter()
+    {
+        m_table.SetFiltered(false);
+        m_table.SetFilter(m_filter);
+        m_table.SetFiltered(!m_filter.isEmpty());
+    }
+    TTemporaryFilter(const TTemporaryFilter &) = delete;
+    TTemporaryFilter &operator=(const TTemporaryFilter &) = delete;
+
+private:
+    TMemTable &m_table;
+    QString m_filter;
+};
+
+class TFilteredOff final
+{
+public:
+    explicit TFilteredOff(TMemTable &ATable)
+        : m_table(ATable)
+        , m_wasFiltered(ATable.Filtered())
+    {
+        m_table.SetFiltered(false);
+    }
+    ~TFilteredOff()
+    {
+        if (m_wasFiltered)
+            m_table.SetFiltered(true);
+    }
+    TFilteredOff(const TFilteredOff &) = delete;
+    TFilteredOff &operator=(const TFilteredOff &) = delete;
+
+private:
+    TMemTable &m_table;
+    bool m_wasFiltered;
+};
+
+} // namespace
+
+TBaseSubCadastroPresenter::TBaseSubCadastroPresenter(const QString &AClassName)
+    : TBasePresenter(AClassName)
+{
+    ManagerControls().ProcConsistItemControlSave
+        = [this](TItemControl *AItemControl, QStringList &AListError) {
+              consistItemControlSave(AItemControl, AListError);
+          };
+}
+
+std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::getById(std::int64_t AId)
+{
+    TMemTable &table = DataSetInfo();
+    if (table.Active() && Entity() && table.Locate(IdRegistroField, TFieldValue(AId))) {
+        IdRegistro = AId;
+        TUtils::fillDataSetToObject(table, *Entity());
+    }
+    return nullptr;
+}
+
+std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::PostService()
+{
+    TBaseEntity *entity = Entity();
+    if (!entity)
+        throw Exception(QStringLiteral("ERROR:Objeto não está carregado."));
+    TMemTable &table = DataSetInfo();
+    if (!table.Active())
+        table.Open();
+    const TFilteredOff filtered(table);
+    try {
+        if (IdRegistro != 0 && table.Locate(IdRegistroField, TFieldValue(IdRegistro)))
+            table.Edit();
+        else
+            table.Append();
+        if (IdRegistroFK != 0)
+            table.FieldByName(IdRegistroFKField)->SetAsLargeInt(IdRegistroFK);
+        IdRegistro = table.FieldByName(IdRegistroField)->AsLargeInt();
+        for (const TMemberInfo *property : entity->ClassInfo().Properties()) {
+            if (property->IsObject())
+                continue;
+            TField *field = table.FindField(TUtils::convertClassPropToTableField(property->Name()));
+            if (field && field->FieldName().compare(IdRegistroField, Qt::CaseInsensitive) != 0)
+                TUtils::setValuePropertyToDataSet(*entity, *property, *field);
+        }
+        afterUpdateInfoRegistroFK();
+        table.Post();
+    } catch (...) {
+        // A half-written row must not be posted by the table's next move.
+        if (table.State() == TDataSetState::Edit || table.State() == TDataSetState::Insert)
+            table.Cancel();
+        throw;
+    }
+    if (ProcUpdateAfterSave)
+        ProcUpdateAfterSave();
+    return nullptr;
+}
+
+bool TBaseSubCadastroPresenter::Delete(std::int64_t AId)
+{
+    TMemTable &table = DataSetInfo();
+    const TFilteredOff filtered(table);
+    bool removed = false;
+    try {
+        if (table.Active() && table.Locate(IdRegistroField, TFieldValue(AId))) {
+            deleteChildRecords(AId);
+            // The child records' removal moved nothing of this table, but find the row again
+            // in case an override did.
+            table.Locate(IdRegistroField, TFieldValue(AId));
+            const std::int64_t id = table.FieldByName(QStringLiteral("ID"))->AsLargeInt();
+            if (id > 0) {
+                if (!m_listRemove)
+                    throw Exception(QStringLiteral("Lista de remoção não informada"));
+                m_listRemove->append(QString::number(id));
+            }
+            table.Delete();
+            removed = true;
+        }
+        if (ProcReloadDados)
+            ProcReloadDados();
+    } catch (...) {
+        throw Exception(removeFailure(messageOf(std::current_exception())));
+    }
+    return removed;
+}
+
+void TBaseSubCadastroPresenter::updateInfoRegistroFK(std::int64_t AIdRegistroFK)
+{
+    TMemTable &table = DataSetInfo();
+    if (!table.Active())
+        table.Open();
+    const auto showParentRows = [&] {
+        if (table.State() == TDataSetState::Edit)
+            table.Cancel();
+        table.SetFiltered(false);
+        table.SetFilter(IdRegistroFKField + QStringLiteral(" = ") + QString::number(AIdRegistroFK));
+        table.SetFiltered(true);
+    };
+    table.SetFiltered(false);
+    table.SetFilter(NotLinkedFilter);
+    table.SetFiltered(true);
+    try {
+        // A key of 0 would leave every row in the unlinked view and never end the walk.
+        while (AIdRegistroFK != 0 && !table.IsEmpty()) {
+            table.First();
+            table.Edit();
+            table.FieldByName(IdRegistroFKField)->SetAsLargeInt(AIdRegistroFK);
+            table.Post();
+        }
+    } catch (...) {
+        showParentRows();
+        throw;
+    }
+    showParentRows();
+}
+
+void TBaseSubCadastroPresenter::removeRecnoNotRgistroFK()
+{
+    TMemTable &table = DataSetInfo();
+    if (!table.Active())
+        return;
+    const TTemporaryFilter notLinked(table, NotLinkedFilter);
+    while (!table.IsEmpty()) {
+        table.First();
+        table.Delete();
+    }
+}
+
+void TBaseSubCadastroPresenter::deleteRecordsRegistroFK(std::int64_t AId,
+                                                        TMemTable &ADataSet,
+                                                        QStringList *AList)
+{
+    if (!ADataSet.Active())
+        return;
+    const TTemporaryFilter ofParent(
+        ADataSet, IdRegistroFKField + QStringLiteral(" = ") + QString::number(AId));
+    while (!ADataSet.IsEmpty()) {
+        ADataSet.First();
+        const std::int64_t id = ADataSet.FieldByName(QStringLiteral("ID"))->AsLargeInt();
+        if (id > 0 && AList)
+            AList->append(QString::number(id));
+        ADataSet.Delete();
+    }
+}
+
+void TBaseSubCadastroPresenter::consistItemControlSave(TItemControl *, QStringList &) { }
+
+void TBaseSubCadastroPresenter::deleteChildRecords(std::int64_t) { }
+
+void TBaseSubCadastroPresenter::afterUpdateInfoRegistroFK() { }

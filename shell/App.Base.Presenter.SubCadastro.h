@@ -1,0 +1,46 @@
+#pragma once
+
+#include "App.Base.Presenter.h"
+
+#include <QStringList>
+
+// Base of the presenter of a child registration window: its rows live only in the list table
+// until the parent record is saved as an aggregate. Rows are tied to their parent row through
+// ID_REGISTRO_FK; the ids of removed rows the back end knows go to the parent presenter's
+// remove list for this child kind.
+class TBaseSubCadastroPresenter : public TBasePresenter
+{
+public:
+    // Run after a row was saved into the table (the child window links its own children here).
+    TProcBase ProcUpdateAfterSave;
+    // The parent presenter's remove list of this child kind; not owned. Must be set before a
+    // saved row is removed.
+    void SetListRemove(QStringList *AListRemove) { m_listRemove = AListRemove; }
+
+    // Removes the row whose ID_REGISTRO is AId (and, through deleteChildRecords, its children);
+    // false when there is none. ProcReloadDados runs in both cases.
+    bool Delete(std::int64_t AId) override;
+    // Links every row not yet linked to the parent row AIdRegistroFK, then shows only that
+    // parent's rows.
+    void updateInfoRegistroFK(std::int64_t AIdRegistroFK);
+    // Deletes every row not linked to a parent row (rows of a parent that was abandoned).
+    void removeRecnoNotRgistroFK();
+    // Deletes the rows of ADataSet that belong to parent row AId, their saved ids into AList.
+    void deleteRecordsRegistroFK(std::int64_t AId, TMemTable &ADataSet, QStringList *AList);
+
+protected:
+    explicit TBaseSubCadastroPresenter(const QString &AClassName);
+
+    // The row whose ID_REGISTRO is AId into Entity; nothing is read from the back end.
+    std::unique_ptr<TSerializeObject> getById(std::int64_t AId) override;
+    // Entity into its row of the table (a new row when IdRegistro names none); nothing is sent.
+    std::unique_ptr<TSerializeObject> PostService() override;
+
+    virtual void consistItemControlSave(TItemControl *AItemControl, QStringList &AListError);
+    virtual void deleteChildRecords(std::int64_t AId);
+    // Before the saved row is posted: fill the row's display columns from the controls.
+    virtual void afterUpdateInfoRegistroFK();
+
+private:
+    QStringList *m_listRemove = nullptr;
+};
