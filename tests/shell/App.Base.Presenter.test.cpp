@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <ostream>
 #include <thread>
 
@@ -114,6 +115,10 @@ protected:
     {
         return Service()->post(*EntityAs<TListaTesteEntity>());
     }
+    std::unique_ptr<TSerializeObject> PostComplexService() override
+    {
+        return Service()->postComplex(*EntityAs<TListaTesteEntity>());
+    }
     QString GetFieldsSearch() override { return fieldsSearch; }
     void SetFilterDefault() override
     {
@@ -180,7 +185,7 @@ protected:
     // The list request as the row list makes it: on a worker, the main thread serving it.
     void loadListOnWorker()
     {
-        bool done = false;
+        std::atomic<bool> done = false;
         std::exception_ptr failure;
         std::thread worker([&] {
             try {
@@ -190,7 +195,7 @@ protected:
             }
             done = true;
         });
-        const bool finished = waitFor([&] { return done; });
+        const bool finished = waitFor([&] { return done.load(); });
         worker.join();
         ASSERT_TRUE(finished);
         if (failure)
@@ -475,6 +480,37 @@ TEST_F(BasePresenterTest, RefusedPostRaisesTheReplyAndKeepsTheTypedValues)
     EXPECT_EQ(presenter->Entity()->Id, 0);
 }
 
+TEST_F(BasePresenterTest, PostComplexLeavesANewEntityWithTheSavedValues)
+{
+    bindEditControls();
+    backend.on("POST", "/lista-teste/complex", FakeReply::json(R"({"id":77,"codigo":"AG"})"));
+    editCodigo->setText(QStringLiteral("AG"));
+    presenter->SetInfoControlsToEntity();
+    const TBaseEntity *filled = presenter->Entity();
+    presenter->PostComplex();
+    EXPECT_NE(presenter->Entity(), filled);
+    EXPECT_EQ(presenter->Entity()->Id, 77);
+    EXPECT_EQ(presenter->EntityAs<TListaTesteEntity>()->Codigo, QStringLiteral("AG"));
+    const RecordedRequest post = *backend.last("POST", "/lista-teste/complex");
+    EXPECT_NE(post.body.find(R"("codigo":"AG")"), std::string::npos) << post.body;
+}
+
+TEST_F(BasePresenterTest, CurrentRowFillsAnObjectWithTrimmedTexts)
+{
+    TMemTable &table = presenter->DataSetInfo();
+    presenter->Clear(true, false);
+    table.Append();
+    table.FieldByName(QStringLiteral("ID"))->SetAsLargeInt(12);
+    table.FieldByName(QStringLiteral("DESCRICAO"))->SetAsString(QStringLiteral("  Doze  "));
+    table.Post();
+    TListaTesteEntity entity;
+    presenter->SetObjectFromDataSet(&entity, &table);
+    EXPECT_EQ(entity.Id, 12);
+    EXPECT_EQ(entity.Descricao, QStringLiteral("Doze"));
+    presenter->SetObjectFromDataSet(nullptr, &table);
+    presenter->SetObjectFromDataSet(&entity, nullptr);
+}
+
 TEST_F(BasePresenterTest, EditLoadsTheRecordIntoTheControlsFromAWorker)
 {
     bindEditControls();
@@ -482,12 +518,12 @@ TEST_F(BasePresenterTest, EditLoadsTheRecordIntoTheControlsFromAWorker)
     presenter->ProcAfterFillForm = [&] { ++filled; };
     backend.on(
         "GET", "/lista-teste/9", FakeReply::json(R"({"id":9,"codigo":"N","descricao":"Nove"})"));
-    bool done = false;
+    std::atomic<bool> done = false;
     std::thread worker([&] {
         presenter->Edit(9);
         done = true;
     });
-    ASSERT_TRUE(waitFor([&] { return done; }));
+    ASSERT_TRUE(waitFor([&] { return done.load(); }));
     worker.join();
     EXPECT_EQ(presenter->IdRegistro, 9);
     EXPECT_FALSE(presenter->IsViewForm);
