@@ -61,7 +61,7 @@ public:
     template<class P, class... TArgs>
     static std::unique_ptr<P> Create(TArgs &&...args)
     {
-        std::unique_ptr<P> presenter(new P(std::forward<TArgs>(args)...));
+        auto presenter = std::make_unique<P>(std::forward<TArgs>(args)...);
         presenter->Initialize();
         return presenter;
     }
