@@ -1063,15 +1063,7 @@ QString TWorkerThread::FatalMessage() const
 {
     if (!m_fatal)
         return QString();
-    try {
-        std::rethrow_exception(m_fatal);
-    } catch (const Exception &e) {
-        return e.Message();
-    } catch (const std::exception &e) {
-        return QString::fromUtf8(e.what());
-    } catch (...) {
-        return QStringLiteral("Unknown failure");
-    }
+    return ExceptionMessage(m_fatal, QStringLiteral("Unknown failure"));
 }
 
 namespace {
@@ -1408,4 +1400,9 @@ int TUtils::RunningThreadCount()
 void TUtils::AcceptThreads()
 {
     WorkerRegistry::instance().reopen();
+}
+
+QString TUtils::getPropertyText(const TSerializeObject &AObject, const TMemberInfo &AProperty)
+{
+    return textForm(AProperty.GetValue(AObject));
 }

@@ -98,6 +98,11 @@ public:
     // nothing of what it is given. To copy many rows, build a TObjectToRecordMap or
     // TRecordToObjectMap once and use it per row: these routines pair names on every call.
 
+    // A property's value in its text form: whole numbers in decimal, floating numbers in the
+    // general regional form, date-times by DateTimeToStr, booleans "True"/"False", texts as
+    // they are.
+    static QString getPropertyText(const TSerializeObject &AObject, const TMemberInfo &AProperty);
+
     // Fills the object from the table's current record: every column, in column order, that
     // reaches a property by the reading rule, converted as setValueToPropertyObject does; a
     // picture property (TSString) receives the column's text encoded as Base64 (CR LF after

@@ -11,19 +11,6 @@ namespace {
 std::mutex handlerMutex;
 TApplicationExceptionHandler applicationHandler;
 
-QString failureText(std::exception_ptr failure)
-{
-    try {
-        std::rethrow_exception(failure);
-    } catch (const Exception &error) {
-        return error.Message();
-    } catch (const std::exception &error) {
-        return QString::fromUtf8(error.what());
-    } catch (...) {
-        return QStringLiteral("Unknown failure");
-    }
-}
-
 } // namespace
 
 int VirtualKeyOf(int qtKey)
@@ -101,5 +88,6 @@ void HandleApplicationException(std::exception_ptr failure)
             failure = std::current_exception();
         }
     }
-    qWarning().noquote() << "Unhandled failure:" << failureText(failure);
+    qWarning().noquote() << "Unhandled failure:"
+                         << ExceptionMessage(failure, QStringLiteral("Unknown failure"));
 }

@@ -25,6 +25,21 @@ ENetHTTPClientException::ENetHTTPClientException(const QString &detail)
     , m_detail(detail)
 { }
 
+QString ExceptionMessage(std::exception_ptr failure, const QString &fallback)
+{
+    if (!failure)
+        return fallback;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const Exception &error) {
+        return error.Message();
+    } catch (const std::exception &error) {
+        return QString::fromUtf8(error.what());
+    } catch (...) {
+        return fallback;
+    }
+}
+
 QString Format(const QString &format, const QStringList &args)
 {
     QString result;

@@ -64,6 +64,10 @@ private:
     QString m_detail;
 };
 
+// The message of a caught failure: an Exception's text, what() of any other standard
+// exception, and `fallback` for anything else or no failure at all.
+QString ExceptionMessage(std::exception_ptr failure, const QString &fallback);
+
 // Delphi-style Format for the message texts: %s, %d, %u, %x and %% are supported; each
 // placeholder takes the next argument's text.
 QString Format(const QString &format, const QStringList &args);

@@ -62,15 +62,7 @@ QString TDravikHandleException::MessageOf(std::exception_ptr failure)
 {
     if (!failure)
         return QString();
-    try {
-        std::rethrow_exception(failure);
-    } catch (const Exception &error) {
-        return error.Message();
-    } catch (const std::exception &error) {
-        return QString::fromUtf8(error.what());
-    } catch (...) {
-        return QStringLiteral("ERROR:Falha desconhecida.");
-    }
+    return ExceptionMessage(failure, QStringLiteral("ERROR:Falha desconhecida."));
 }
 
 int TDravikHandleException::Handle(std::exception_ptr failure)

@@ -22,22 +22,7 @@ QString trimControl(const QString &AText)
 
 QString TPropertyText::GetText(const TSerializeObject &AObject, const TMemberInfo &AProperty)
 {
-    const TValue value = AProperty.GetValue(AObject);
-    if (const auto *v = std::get_if<bool>(&value))
-        return *v ? QStringLiteral("True") : QStringLiteral("False");
-    if (const auto *v = std::get_if<std::int32_t>(&value))
-        return QString::number(*v);
-    if (const auto *v = std::get_if<std::int64_t>(&value))
-        return QString::number(*v);
-    if (const auto *v = std::get_if<double>(&value))
-        return FloatToStr(*v);
-    if (const auto *v = std::get_if<TDateTime>(&value))
-        return DateTimeToStr(*v);
-    if (const auto *v = std::get_if<QString>(&value))
-        return *v;
-    if (const auto *v = std::get_if<TSString>(&value))
-        return *v;
-    return QString();
+    return TUtils::getPropertyText(AObject, AProperty);
 }
 
 TDateTime TPropertyText::TextToDateTime(const QString &AText)

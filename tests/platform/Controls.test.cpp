@@ -20,41 +20,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "WidgetInput.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-void typeText(QWidget *widget, const QString &text)
-{
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-    }
-}
 
-void pressKey(QWidget *widget, int key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
 
-void clickAt(QWidget *widget, QPoint point)
-{
-    QMouseEvent press(QEvent::MouseButtonPress,
-                      point,
-                      widget->mapToGlobal(point),
-                      Qt::LeftButton,
-                      Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease,
-                        point,
-                        widget->mapToGlobal(point),
-                        Qt::LeftButton,
-                        Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QApplication::sendEvent(widget, &release);
-}
 
 TEST(EditTest, TypesInUpperCaseWithinItsMaximumLength)
 {

@@ -15,25 +15,15 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "WidgetInput.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 
 namespace {
 
-void typeText(QWidget *widget, const QString &text)
-{
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-    }
-}
 
-void pressKey(QWidget *widget, int key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
 
 // Qt's focus-out, as when the person leaves the control with Tab.
 void leave(QWidget *widget)

@@ -7,29 +7,14 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 
+#include "WidgetInput.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
 
-void clickAt(QWidget *widget, QPoint point)
-{
-    QMouseEvent press(QEvent::MouseButtonPress,
-                      point,
-                      widget->mapToGlobal(point),
-                      Qt::LeftButton,
-                      Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease,
-                        point,
-                        widget->mapToGlobal(point),
-                        Qt::LeftButton,
-                        Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QApplication::sendEvent(widget, &release);
-}
 
 void pointer(QWidget *widget, bool enters)
 {

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+// Input a person gives a widget, sent straight to it (no window manager, works offscreen).
+void typeText(QWidget *widget, const QString &text);
+void pressKey(QWidget *widget, int key);
+void clickAt(QWidget *widget, QPoint point);
