@@ -1,0 +1,85 @@
+#pragma once
+
+#include "App.Base.Adapter.h"
+#include "App.Base.Presenter.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class TAniIndicator;
+class TMemTable;
+class TVertScrollBox;
+
+// Where the scroll box stands after a fill.
+enum class TTypePosition { tpCurrentPosition, tpTop };
+
+// Creates the row frame of the table's current record and fills its labels.
+using TProcFillFrameItem = std::function<void(TMemTable &DataSet, TFrameBaseAdapter *&frame)>;
+using TProcList = std::function<void()>;
+
+// Fills a vertical scroll box with one row frame per record of a presenter's list table: a page
+// read on a worker thread (fillDados) or a child list at once (fillDadosSubCadastro). Owns
+// nothing it is given; the rows belong to whoever the row callback makes their owner. The list
+// must outlive a running fillDados (a window keeps its list until its own end).
+class TFrameList
+{
+public:
+    TFrameList();
+    virtual ~TFrameList();
+    TFrameList(const TFrameList &) = delete;
+    TFrameList &operator=(const TFrameList &) = delete;
+
+    void SetLoading(TAniIndicator *value) { FLoading = value; }
+    TVertScrollBox *VertScroll() const { return FVertScroll; }
+    void SetVertScroll(TVertScrollBox *value) { FVertScroll = value; }
+    TBasePresenter *Presenter() const { return FPresenter; }
+    void SetPresenter(TBasePresenter *value) { FPresenter = value; }
+    void SetProcFillFrameItem(TProcFillFrameItem value) { FProcFillFrameItem = std::move(value); }
+    void SetProcFillPaginate(TProcList value) { FProcFillPaginate = std::move(value); }
+    void SetIsFillIds(bool value) { FIsFillIds = value; }
+    void SetProcBeforeFillFrame(TProcList value) { FProcBeforeFillFrame = std::move(value); }
+    void SetProcAfterFillFrame(TProcFillFrameItem value) { FProcAfterFillFrame = std::move(value); }
+
+    // The window puts Page and Limit here before each fill.
+    TPaginate Paginate;
+
+    // Fills the list in the background (returns at once). AEnabledControls runs when the fill
+    // starts and again when it completes; a failure (or "WARNING:Informações não localizadas."
+    // unless AIsFillForm) is shown through the worker's end-of-thread handler, with
+    // AMessageErroDefault in place of its text when given.
+    virtual void fillDados(bool AIsFillForm,
+                           TTypePosition ATypePosition,
+                           TProcList AEnabledControls,
+                           bool AActiveControls,
+                           bool AActiveFindAll,
+                           bool AIsSubCadastro,
+                           const QString &AMessageErroDefault);
+    // Fills a child list at once on the calling (main) thread, restricted to the children of the
+    // presenter's IdRegistroFK. A failure reaches the caller, unless AIsFillForm.
+    void fillDadosSubCadastro(bool AIsFillForm,
+                              bool AEnableGetDados,
+                              TMemTable *ADataSet,
+                              const QString &ANameFieldFK,
+                              std::int64_t AIdFK,
+                              TProcList AEnabledControls);
+    // Builds the rows from the table in its current state.
+    void SetDataSetToFrame(bool AActiveControls);
+    void InitialFillDados();
+    void CompleteFillDados(TTypePosition ATypePosition, const TProcList &AEnabledControls);
+    // Without a scroll box: the list's own, and the presenter's table is emptied.
+    void ClearList(TVertScrollBox *AVertScroll, bool AActiveEndUpdate);
+    // Removes the rows of the list's scroll box, keeping the table.
+    void ClearList();
+
+private:
+    TAniIndicator *FLoading = nullptr;
+    TVertScrollBox *FVertScroll = nullptr;
+    TBasePresenter *FPresenter = nullptr;
+    TProcFillFrameItem FProcFillFrameItem;
+    TProcList FProcFillPaginate;
+    bool FIsFillIds = false;
+    TProcList FProcBeforeFillFrame;
+    TProcFillFrameItem FProcAfterFillFrame;
+};

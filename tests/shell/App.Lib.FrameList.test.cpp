@@ -1,0 +1,276 @@
+#include "App.Lib.FrameList.h"
+
+#include "App.Base.Adapter.Cadastro.h"
+#include "App.Base.Adapter.Pesquisa.h"
+#include "App.Base.Presenter.Cadastro.h"
+#include "Common.Base.ClassInfo.Build.h"
+#include "Common.Base.Dto.h"
+#include "Label.h"
+#include "ScrollBox.h"
+#include "Shapes.h"
+#include "WaitFor.h"
+
+#include "support/FakeConnection.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+class TFrameTesteEntity final : public TBaseEntity
+{
+    ZUNTA_CLASS(TFrameTesteEntity)
+    QString Descricao;
+};
+BOOST_DESCRIBE_STRUCT(TFrameTesteEntity, (TBaseEntity), (Descricao))
+ZUNTA_DEFINE_CLASS(TFrameTesteEntity)
+
+class TFrameTesteDto final : public TBaseDto
+{
+    ZUNTA_CLASS(TFrameTesteDto)
+    QString Descricao;
+};
+BOOST_DESCRIBE_STRUCT(TFrameTesteDto, (TBaseDto), (Descricao))
+ZUNTA_DEFINE_CLASS(TFrameTesteDto)
+
+class TFrameTesteService final : public TBaseService
+{
+public:
+    TFrameTesteService()
+        : TBaseService(QStringLiteral("TFrameTesteService"))
+    { }
+};
+
+class TFrameTestePresenter final : public TBaseCadastroPresenter
+{
+public:
+    TFrameTestePresenter()
+        : TBaseCadastroPresenter(QStringLiteral("TFrameTestePresenter"))
+    { }
+
+    void findByFilterToDataSet() override
+    {
+        TBasePresenter::findByFilterToDataSet();
+        TBasePresenter::findByFilterToDataSet<TFrameTesteDto>();
+    }
+
+protected:
+    void CreateFieldsDataSet() override
+    {
+        TBaseCadastroPresenter::CreateFieldsDataSet();
+        DataSetInfo().AddField(QStringLiteral("DESCRICAO"), TFieldType::String, 100);
+    }
+    std::unique_ptr<TBaseEntity> CreateEntity() override
+    {
+        return std::make_unique<TFrameTesteEntity>();
+    }
+    std::unique_ptr<TBaseService> CreateService() override
+    {
+        return std::make_unique<TFrameTesteService>();
+    }
+};
+
+namespace {
+
+const char *const threeRows = R"({"total":3,"pages":1,"listHelper":[)"
+                              R"({"id":42,"descricao":"Alfa"},)"
+                              R"({"id":43,"descricao":"Beta"},)"
+                              R"({"id":44,"descricao":"Gama"}]})";
+
+class FrameListTest : public ::testing::Test
+{
+protected:
+    FakeBackend backend;
+    FakeConnection fake { backend };
+    ScriptedDialogs dialogs;
+    QWidget window;
+    TVertScrollBox *scroll = new TVertScrollBox(&window, QStringLiteral("VertScrollBox"));
+    std::unique_ptr<TFrameTestePresenter> presenter
+        = TBasePresenter::Create<TFrameTestePresenter>();
+    TFrameList list;
+    int enabledCalls = 0;
+
+    void SetUp() override
+    {
+        window.resize(900, 600);
+        scroll->setAlign(TAlignLayout::Client);
+        list.SetVertScroll(scroll);
+        list.SetPresenter(presenter.get());
+        list.SetProcFillFrameItem([this](TMemTable &table, TFrameBaseAdapter *&frame) {
+            auto *row = new TFrameBaseAdapterCadastro(scroll);
+            row->LabelID->setText(table.FieldByName(QStringLiteral("DESCRICAO"))->AsString());
+            frame = row;
+        });
+        list.Paginate.Page = 1;
+        list.Paginate.Limit = 100;
+    }
+
+    // Runs a fill and waits for its completion (the second call of the enabling procedure).
+    void fill(bool AIsFillForm)
+    {
+        list.fillDados(
+            AIsFillForm, TTypePosition::tpTop, [this] { ++enabledCalls; }, true, true, false, {});
+        ASSERT_TRUE(waitFor([this] { return enabledCalls == 2; }));
+    }
+
+    QList<TFrameBaseAdapter *> rows() const
+    {
+        QList<TFrameBaseAdapter *> result;
+        for (QWidget *control : scroll->controls())
+            result << static_cast<TFrameBaseAdapter *>(control);
+        return result;
+    }
+
+    void addChild(std::int64_t id, std::int64_t idRegistroFK)
+    {
+        TMemTable &table = presenter->DataSetInfo();
+        table.Append();
+        table.FieldByName(QStringLiteral("ID"))->SetAsLargeInt(id);
+        table.FieldByName(QStringLiteral("ID_REGISTRO_FK"))->SetAsLargeInt(idRegistroFK);
+        table.Post();
+    }
+};
+
+} // namespace
+
+TEST_F(FrameListTest, PageOfThreeRowsIsStripedNumberedAndStacked)
+{
+    backend.on("GET", "/frame-teste", FakeReply::json(threeRows));
+    list.SetIsFillIds(true);
+    fill(false);
+
+    const QList<TFrameBaseAdapter *> frames = rows();
+    ASSERT_EQ(frames.size(), 3);
+    const QList<int> tops { 2, 69, 136 };
+    const QList<TAlphaColor> colors { TAlphaColors::White, 0xFFE3E3E3, TAlphaColors::White };
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        TFrameBaseAdapter *frame = frames[row];
+        EXPECT_EQ(frame->y(), tops[row]);
+        EXPECT_EQ(frame->RectangleBackground->fillColor(), colors[row]);
+        EXPECT_EQ(frame->LabelRegistro->text(), QStringLiteral("000%1").arg(row + 1));
+        EXPECT_EQ(frame->objectName(), QStringLiteral("TFrameBaseAdapterCadastro%1").arg(row));
+        EXPECT_EQ(frame->TagString, QString::number(42 + row));
+        EXPECT_EQ(frame->LabelID->text(), QStringLiteral("00000000%1").arg(42 + row));
+    }
+    EXPECT_TRUE(scroll->Visible());
+    EXPECT_FALSE(scroll->isUpdating());
+    EXPECT_EQ(presenter->Paginate.CountList, 3);
+    EXPECT_EQ(presenter->Paginate.TotalRegistros, 3);
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+}
+
+TEST_F(FrameListTest, EmptyResultWarnsUnlessFillingTheForm)
+{
+    backend.on("GET", "/frame-teste", FakeReply::json(R"({"total":0,"pages":0,"listHelper":[]})"));
+    fill(true);
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+
+    enabledCalls = 0;
+    presenter->TextSearch = QStringLiteral("outra");
+    fill(false);
+    ASSERT_TRUE(waitFor([this] { return !dialogs.messageTexts().isEmpty(); }));
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList { QStringLiteral("WARNING:Informações não localizadas.") });
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_TRUE(scroll->Visible());
+    EXPECT_FALSE(scroll->isUpdating());
+}
+
+TEST_F(FrameListTest, ChildListShowsOnlyTheChildrenOfItsParent)
+{
+    presenter->DataSetInfo().SetActive(true);
+    addChild(1, 7);
+    addChild(2, 8);
+    addChild(3, 7);
+    presenter->IdRegistroFK = 7;
+    int enabled = 0;
+    list.fillDadosSubCadastro(false, false, nullptr, {}, 0, [&] { ++enabled; });
+
+    EXPECT_EQ(presenter->DataSetInfo().Filter(), QStringLiteral("ID_REGISTRO_FK = 7"));
+    EXPECT_TRUE(presenter->DataSetInfo().Filtered());
+    EXPECT_EQ(rows().size(), 2);
+    EXPECT_EQ(enabled, 1);
+
+    presenter->IdRegistroFK = 9;
+    EXPECT_THROW(list.fillDadosSubCadastro(false, false, nullptr, {}, 0, [&] { ++enabled; }),
+                 Exception);
+    EXPECT_EQ(enabled, 2);
+    EXPECT_TRUE(scroll->Visible());
+    EXPECT_NO_THROW(list.fillDadosSubCadastro(true, false, nullptr, {}, 0, {}));
+}
+
+TEST_F(FrameListTest, ClearListKeepsOrEmptiesTheTable)
+{
+    presenter->DataSetInfo().SetActive(true);
+    addChild(1, 0);
+    list.ClearList();
+    EXPECT_EQ(presenter->DataSetInfo().RecordCount(), 1);
+    list.ClearList(nullptr, false);
+    EXPECT_EQ(presenter->DataSetInfo().RecordCount(), 0);
+}
+
+TEST(FrameBaseAdapterCadastroTest, RemoveAsksAndNoCallsNothing)
+{
+    ScriptedDialogs dialogs;
+    TFrameBaseAdapterCadastro frame;
+    frame.SpeedButtonRemoveClick();
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+
+    int removed = 0;
+    frame.ProcRemove = [&](TFrameBaseAdapter *AFrame) {
+        EXPECT_EQ(AFrame, &frame);
+        ++removed;
+    };
+    dialogs.answerQuestions({ 7, 6 });
+    frame.SpeedButtonRemoveClick();
+    EXPECT_EQ(removed, 0);
+    frame.SpeedButtonRemoveClick();
+    EXPECT_EQ(removed, 1);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList(2, QStringLiteral("QUESTION:Remover registro?")));
+}
+
+TEST(FrameBaseAdapterTest, FreshRowHidesRegistroAndHoverRestoresColour)
+{
+    TFrameBaseAdapter frame;
+    EXPECT_FALSE(frame.LabelRegistro->Visible());
+    EXPECT_FALSE(frame.LabelTitleRegistro->Visible());
+    EXPECT_EQ(frame.LabelID->fontSize(), 9);
+    EXPECT_EQ(frame.LabelRegistro->fontSize(), 9);
+
+    frame.RectangleBackground->setFillColor(0xFFE3E3E3);
+    frame.RectangleBackground->OnMouseEnter(frame.RectangleBackground);
+    EXPECT_NE(frame.RectangleBackground->fillColor(), 0xFFE3E3E3u);
+    frame.RectangleBackground->OnMouseLeave(frame.RectangleBackground);
+    EXPECT_EQ(frame.RectangleBackground->fillColor(), 0xFFE3E3E3u);
+}
+
+TEST(FrameBaseAdapterTest, LabelsScaleByWorkArea)
+{
+    struct Case
+    {
+        int Width;
+        double Title;
+        double Normal;
+        int X;
+    };
+    const Case cases[] = { { 640, 7, 9, 20 },
+                           { 800, 7.5, 9.5, 21 },
+                           { 1024, 8, 11, 24 },
+                           { 1365, 8, 11, 27 },
+                           { 1366, 9, 12, 30 } };
+    for (const Case &item : cases) {
+        SCOPED_TRACE(item.Width);
+        TLabel title;
+        title.setFontSize(9);
+        title.setPositionX(30);
+        TLabel normal;
+        normal.setFontSize(12);
+        normal.setPositionX(30);
+        TFrameBaseAdapter::AdjustLabelToScreen(&title, true, item.Width);
+        TFrameBaseAdapter::AdjustLabelToScreen(&normal, false, item.Width);
+        EXPECT_EQ(title.fontSize(), item.Title);
+        EXPECT_EQ(normal.fontSize(), item.Normal);
+        EXPECT_EQ(normal.x(), item.X);
+    }
+}
