@@ -14,6 +14,22 @@ namespace dom = simdjson::dom;
 
 namespace {
 
+// A list travels as {"listHelper":[…]}; a missing list is null.
+template<class WriteElements>
+void writeListHelper(TJsonWriter &writer, bool exists, WriteElements writeElements)
+{
+    if (!exists) {
+        writer.Null();
+        return;
+    }
+    writer.BeginObject();
+    writer.RawName("\"listHelper\":");
+    writer.BeginArray();
+    writeElements();
+    writer.EndArray();
+    writer.EndObject();
+}
+
 [[noreturn]] void raiseStructure()
 {
     throw Exception(TDravikJson::StructureErrorText());
@@ -544,51 +560,30 @@ void writeMember(TJsonWriter &writer, const TSerializeObject &object, const TMem
         break;
     case TMemberKind::ListInt64: {
         const auto &list = *static_cast<const std::unique_ptr<TListInt64> *>(field);
-        if (!list) {
-            writer.Null();
-            break;
-        }
-        writer.BeginObject();
-        writer.RawName("\"listHelper\":");
-        writer.BeginArray();
-        for (const std::int64_t id : *list)
-            writer.Integer(id);
-        writer.EndArray();
-        writer.EndObject();
+        writeListHelper(writer, list != nullptr, [&] {
+            for (const std::int64_t id : *list)
+                writer.Integer(id);
+        });
         break;
     }
     case TMemberKind::ListString: {
         const auto &list = *static_cast<const std::unique_ptr<TListString> *>(field);
-        if (!list) {
-            writer.Null();
-            break;
-        }
-        writer.BeginObject();
-        writer.RawName("\"listHelper\":");
-        writer.BeginArray();
-        for (const QString &text : *list)
-            writer.String(text);
-        writer.EndArray();
-        writer.EndObject();
+        writeListHelper(writer, list != nullptr, [&] {
+            for (const QString &text : *list)
+                writer.String(text);
+        });
         break;
     }
     case TMemberKind::ListObject: {
-        if (!access.ListExists(field)) {
-            writer.Null();
-            break;
-        }
-        writer.BeginObject();
-        writer.RawName("\"listHelper\":");
-        writer.BeginArray();
-        const std::size_t count = access.ListCount(field);
-        for (std::size_t i = 0; i < count; ++i) {
-            if (const TSerializeObject *item = access.ListItem(field, i))
-                writeObject(writer, *item);
-            else
-                writer.Null();
-        }
-        writer.EndArray();
-        writer.EndObject();
+        writeListHelper(writer, access.ListExists(field), [&] {
+            const std::size_t count = access.ListCount(field);
+            for (std::size_t i = 0; i < count; ++i) {
+                if (const TSerializeObject *item = access.ListItem(field, i))
+                    writeObject(writer, *item);
+                else
+                    writer.Null();
+            }
+        });
         break;
     }
     }
