@@ -3,6 +3,8 @@
 #include "App.Lib.Service.Connection.h"
 #include "Common.Dto.Usuario.h"
 
+#include <QLayout>
+
 namespace {
 std::unique_ptr<TApplicationZunta> &instanceSlot()
 {
@@ -49,4 +51,36 @@ void TApplicationZunta::TimerEnable(bool AEnable, bool AIsInitializateApp)
     m_timerInatividade->setInterval(AIsInitializateApp ? 1 : m_inactivityInterval);
     if (AEnable)
         m_timerInatividade->start();
+}
+
+void TApplicationZunta::OpenForm(QObject *, const QString &, TItemControl *)
+{
+    // Docking of view windows comes with the view window itself.
+}
+
+void TApplicationZunta::EnableLayoutApoio(QWidget *AComponent)
+{
+    if (LayoutApoio) {
+        if (AComponent) {
+            AComponent->setParent(LayoutApoio);
+            if (LayoutApoio->layout())
+                LayoutApoio->layout()->addWidget(AComponent);
+            AComponent->show();
+        }
+        LayoutApoio->show();
+    }
+    if (LayoutPrincipal)
+        LayoutPrincipal->setEnabled(false);
+    if (PanelMenu)
+        PanelMenu->setEnabled(false);
+}
+
+void TApplicationZunta::DesableLayoutApoio()
+{
+    if (LayoutApoio)
+        LayoutApoio->hide();
+    if (LayoutPrincipal)
+        LayoutPrincipal->setEnabled(true);
+    if (PanelMenu)
+        PanelMenu->setEnabled(true);
 }

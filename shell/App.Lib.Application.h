@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QPointer>
+#include <QString>
 #include <QTimer>
+#include <QWidget>
 
 #include <memory>
 
+class QObject;
+class TItemControl;
 class TUsuarioDto;
 
 // The shell's one process-wide object: the inactivity lock and the logged-in user as the windows
@@ -34,6 +39,21 @@ public:
     // Tests shorten the inactivity period (milliseconds); the default is InactivityInterval.
     void SetInactivityInterval(int AMilliseconds) { m_inactivityInterval = AMilliseconds; }
     const QTimer &TimerInatividade() const { return *m_timerInatividade; }
+
+    // The main window's areas, set by the main window once it is built.
+    QPointer<QWidget> LayoutApoio; // side area for popups and lookups
+    QPointer<QWidget> LayoutPrincipal; // docking area of the view windows
+    QPointer<QWidget> PanelMenu; // top panel, disabled while the side area is in use
+
+    // Opens a view window by class name: the name is the sender's "FormClassName" property when
+    // a sender is given, else AClassName. A registration window opened for a bound control gets
+    // that control.
+    void
+    OpenForm(QObject *Sender, const QString &AClassName = {}, TItemControl *AItemControl = nullptr);
+
+    // Parents the component into the side area, shows it and disables the rest of the main window.
+    void EnableLayoutApoio(QWidget *AComponent);
+    void DesableLayoutApoio();
 
 private:
     TApplicationZunta();
