@@ -1,0 +1,6 @@
+#include "Common.Entity.Ocorrencia.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TOcorrenciaEntity)
+ZUNTA_REGISTER_CLASS(TOcorrenciaEntity)

@@ -1,0 +1,5 @@
+#include "Common.FilterClass.Ocorrencia.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TOcorrenciaFilterClass)
