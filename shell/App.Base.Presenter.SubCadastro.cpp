@@ -8,9 +8,11 @@
 
 namespace {
 
+const QString IdField = QStringLiteral("ID");
 const QString IdRegistroField = QStringLiteral("ID_REGISTRO");
 const QString IdRegistroFKField = QStringLiteral("ID_REGISTRO_FK");
 const QString NotLinkedFilter = QStringLiteral("ID_REGISTRO_FK = 0 or ID_REGISTRO_FK = null");
+const QString NoListRemoveMessage = QStringLiteral("Lista de remoção não informada");
 
 QString removeFailure(const QString &AReason)
 {
@@ -138,23 +140,27 @@ std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::PostService()
 bool TBaseSubCadastroPresenter::Delete(std::int64_t AId)
 {
     TMemTable &table = DataSetInfo();
-    const TFilteredOff filtered(table);
     bool removed = false;
     try {
-        if (table.Active() && table.Locate(IdRegistroField, TFieldValue(AId))) {
-            deleteChildRecords(AId);
-            // The child records' removal moved nothing of this table, but find the row again
-            // in case an override did.
-            table.Locate(IdRegistroField, TFieldValue(AId));
-            const std::int64_t id = table.FieldByName(QStringLiteral("ID"))->AsLargeInt();
-            if (id > 0) {
-                if (!m_listRemove)
-                    throw Exception(QStringLiteral("Lista de remoção não informada"));
-                m_listRemove->append(QString::number(id));
+        {
+            const TFilteredOff filtered(table);
+            if (table.Active() && table.Locate(IdRegistroField, TFieldValue(AId))) {
+                // Refused before anything goes: a saved row whose id cannot be recorded would
+                // stay on the back end while its children were already gone from the table.
+                if (!m_listRemove && table.FieldByName(IdField)->AsLargeInt() > 0)
+                    throw Exception(NoListRemoveMessage);
+                deleteChildRecords(AId);
+                // The child records' removal moved nothing of this table, but find the row
+                // again in case an override did.
+                table.Locate(IdRegistroField, TFieldValue(AId));
+                const std::int64_t id = table.FieldByName(IdField)->AsLargeInt();
+                if (id > 0)
+                    m_listRemove->append(QString::number(id));
+                table.Delete();
+                removed = true;
             }
-            table.Delete();
-            removed = true;
         }
+        // With the table's filter back, so the rebuilt list shows what it showed before.
         if (ProcReloadDados)
             ProcReloadDados();
     } catch (...) {
@@ -213,10 +219,18 @@ void TBaseSubCadastroPresenter::deleteRecordsRegistroFK(std::int64_t AId,
         return;
     const TTemporaryFilter ofParent(
         ADataSet, IdRegistroFKField + QStringLiteral(" = ") + QString::number(AId));
+    TField *idField = ADataSet.FieldByName(IdField);
+    // Without a list, saved rows would leave the table and their ids would be lost.
+    if (!AList) {
+        for (ADataSet.First(); !ADataSet.Eof(); ADataSet.Next()) {
+            if (idField->AsLargeInt() > 0)
+                throw Exception(NoListRemoveMessage);
+        }
+    }
     while (!ADataSet.IsEmpty()) {
         ADataSet.First();
-        const std::int64_t id = ADataSet.FieldByName(QStringLiteral("ID"))->AsLargeInt();
-        if (id > 0 && AList)
+        const std::int64_t id = idField->AsLargeInt();
+        if (id > 0)
             AList->append(QString::number(id));
         ADataSet.Delete();
     }

@@ -18,14 +18,17 @@ public:
     void SetListRemove(QStringList *AListRemove) { m_listRemove = AListRemove; }
 
     // Removes the row whose ID_REGISTRO is AId (and, through deleteChildRecords, its children);
-    // false when there is none. ProcReloadDados runs in both cases.
+    // false when there is none. ProcReloadDados runs in both cases, with the table's filter
+    // back as it was. A failure raises "WARNING:Não foi possível remover os itens.\r\n<reason>.".
     bool Delete(std::int64_t AId) override;
     // Links every row not yet linked to the parent row AIdRegistroFK, then shows only that
     // parent's rows.
     void updateInfoRegistroFK(std::int64_t AIdRegistroFK);
     // Deletes every row not linked to a parent row (rows of a parent that was abandoned).
     void removeRecnoNotRgistroFK();
-    // Deletes the rows of ADataSet that belong to parent row AId, their saved ids into AList.
+    // Deletes the rows of ADataSet that belong to parent row AId, their saved ids into AList;
+    // ADataSet's own filter comes back afterwards. Without AList a saved row refuses the whole
+    // removal. For the overrides of deleteChildRecords, once per grandchild table.
     void deleteRecordsRegistroFK(std::int64_t AId, TMemTable &ADataSet, QStringList *AList);
 
 protected:
