@@ -12,8 +12,15 @@
 #include "SpeedButton.h"
 #include "SysUtils.h"
 
-#include <QEvent>
 #include <QPalette>
+#include <QPointer>
+#include <QVariant>
+
+namespace {
+
+constexpr const char *PartOfProperty = "zuntaPartOf";
+
+} // namespace
 
 void TComponentePermissaoDto::SetComponente(QWidget *AComponente)
 {
@@ -52,6 +59,8 @@ TFormBase::TFormBase(const QString &AClassName, QWidget *AParent)
     , m_className(AClassName)
     , m_timerCloseForm(new QTimer(this))
 {
+    // The application object watches the windows' input for its inactivity lock.
+    TApplicationZunta::GetInstance();
     setObjectName(AClassName);
     setWindowFlag(Qt::FramelessWindowHint);
     resize(640, 480);
@@ -130,8 +139,11 @@ void TFormBase::ApplyThemeApp()
 
 void TFormBase::ExecuteProcCloseForm()
 {
-    if (ProcCloseForm)
-        ProcCloseForm();
+    // A copy: the procedure may put another one in place (the modal container gives the view
+    // its own back while closing).
+    const std::function<void()> procedure = ProcCloseForm;
+    if (procedure)
+        procedure();
 }
 
 void TFormBase::timerCloseFormTimer()
@@ -179,27 +191,21 @@ void TFormBase::AddPermissionVisualizar(TRectangle *ARectangle)
     addPermission(ARectangle, FPermissionVisualizar, QStringLiteral("searchtoolbutton"));
 }
 
-bool TFormBase::event(QEvent *AEvent)
+void TFormBase::MarkPartOf(QWidget *APart)
 {
-    // Only input, focus and activation count as activity: painting and resizing would keep a
-    // window with a spinner unlocked for ever.
-    switch (AEvent->type()) {
-    case QEvent::WindowActivate:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseMove:
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        if (!m_isInitializateApp) {
-            TDravikHandleException::Guard([] {
-                auto &application = TApplicationZunta::GetInstance();
-                application.IsBloqueio = true;
-                application.TimerEnable(true, false);
-            });
+    APart->setProperty(PartOfProperty, QVariant::fromValue(QPointer<QWidget>(this)));
+}
+
+TFormBase *TFormBase::OwnerOf(QWidget *AControl)
+{
+    for (QWidget *widget = AControl; widget; widget = widget->parentWidget()) {
+        if (auto *form = dynamic_cast<TFormBase *>(widget))
+            return form;
+        const QVariant owner = widget->property(PartOfProperty);
+        if (owner.isValid()) {
+            if (QWidget *form = owner.value<QPointer<QWidget>>())
+                return dynamic_cast<TFormBase *>(form);
         }
-        break;
-    default:
-        break;
     }
-    return QWidget::event(AEvent);
+    return nullptr;
 }

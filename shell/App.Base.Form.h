@@ -43,6 +43,9 @@ private:
 // constructor builds the form, FormCreate() then settles the permissions and applies the theme.
 // TFormBase::Create<F>() does both; windows opened by name are registered with
 // ZUNTA_REGISTER_FORM(ClassName) and created through CreateForm(name).
+//
+// Input, focus and activation events in a window or in any control inside it are user activity
+// for the application object's inactivity lock, unless the window is marked as initialising.
 class TFormBase : public QWidget
 {
 public:
@@ -52,7 +55,7 @@ public:
     static F *Create(TArgs &&...args)
     {
         auto *form = new F(std::forward<TArgs>(args)...);
-        form->FormCreate();
+        static_cast<TFormBase *>(form)->FormCreate();
         return form;
     }
     // A new window of a class registered with ZUNTA_REGISTER_FORM, owned by the parent (or by
@@ -68,6 +71,7 @@ public:
     virtual void CloseForm() { }
     void IsInitializateApp() { m_isInitializateApp = true; }
     void EndInitializateApp() { m_isInitializateApp = false; }
+    bool IsInitializing() const { return m_isInitializateApp; }
     virtual bool IgnorePermission() { return false; }
     // Applies the theme; descendants call it first and then register their guarded components.
     virtual void ApplyThemeApp();
@@ -89,12 +93,19 @@ public:
     void AddPermissionRemover(TRectangle *ARectangle);
     void AddPermissionVisualizar(TRectangle *ARectangle);
 
+    // The window a control belongs to: its nearest window ancestor, or the window whose part
+    // (MarkPartOf) it lies in while that part is docked or hosted elsewhere; null for none.
+    static TFormBase *OwnerOf(QWidget *AControl);
+
 protected:
     TFormBase(const QString &AClassName, QWidget *AParent = nullptr);
 
-    // The second phase of creation: close procedure, permission check, theme.
-    void FormCreate();
-    bool event(QEvent *AEvent) override;
+    // The second phase of creation: close procedure, permission check, theme. Descendants that
+    // add steps call this one first.
+    virtual void FormCreate();
+    // A part of the window that is moved into another window (docked, hosted) still belongs to
+    // this one.
+    void MarkPartOf(QWidget *APart);
 
 private:
     void checkPermission();

@@ -3,6 +3,7 @@
 #include "App.Lib.Application.h"
 #include "Common.Base.Serialize.h"
 #include "Shapes.h"
+#include "SpeedButton.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -43,6 +44,31 @@ public:
     TRectangle *RectangleGravar;
     int Clicks = 0;
     int Closed = 0;
+};
+
+// A window with one guarded speed button that has a style of its own.
+class TFormTesteBotao final : public TFormBase
+{
+public:
+    explicit TFormTesteBotao(QWidget *parent = nullptr)
+        : TFormBase(QStringLiteral("TFormTesteBotao"), parent)
+        , SpeedButtonNovo(new TSpeedButton(this, QStringLiteral("SpeedButtonNovo")))
+    {
+        SpeedButtonNovo->setStyleLookup(QStringLiteral("refreshtoolbutton"));
+        SpeedButtonNovo->OnClick = [this](QObject *sender) {
+            ++Clicks;
+            Sender = sender;
+        };
+    }
+    void ApplyThemeApp() override
+    {
+        TFormBase::ApplyThemeApp();
+        AddPermissionMovimentar(SpeedButtonNovo);
+    }
+
+    TSpeedButton *SpeedButtonNovo;
+    int Clicks = 0;
+    QObject *Sender = nullptr;
 };
 
 } // namespace
@@ -158,6 +184,46 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RefusalCase { "NotModified", FakeReply::empty(304) },
                       RefusalCase { "EmptyBody", FakeReply::text("") },
                       RefusalCase { "ServerError", FakeReply::json(R"({"inserir":true})", 500) }),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct SpeedButtonCase
+{
+    const char *name;
+    const char *permission;
+    int clicks;
+    bool blocked;
+};
+void PrintTo(const SpeedButtonCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class FormBaseSpeedButtonTest : public FormBaseTest,
+                                public ::testing::WithParamInterface<SpeedButtonCase>
+{
+};
+
+TEST_P(FormBaseSpeedButtonTest, GuardsTheClickAndKeepsTheButtonStyle)
+{
+    const SpeedButtonCase &row = GetParam();
+    login(7);
+    backend.on("GET", "/form-permission", FakeReply::json(row.permission));
+    std::unique_ptr<TFormTesteBotao> form(TFormBase::Create<TFormTesteBotao>());
+    form->SpeedButtonNovo->click();
+    EXPECT_EQ(form->Clicks, row.clicks);
+    if (row.clicks) {
+        EXPECT_EQ(form->Sender, form->SpeedButtonNovo);
+    }
+    EXPECT_EQ(dialogs.messageTexts(), row.blocked ? QStringList { blockedText } : QStringList {});
+    EXPECT_EQ(form->SpeedButtonNovo->styleLookup(), QStringLiteral("refreshtoolbutton"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Permissions,
+    FormBaseSpeedButtonTest,
+    ::testing::Values(SpeedButtonCase { "Allowed", R"({"movimentar":true})", 1, false },
+                      SpeedButtonCase { "Blocked", R"({"inserir":true,"editar":true})", 0, true },
+                      SpeedButtonCase { "AllFalse", "{}", 0, true }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(FormBaseTest, UnknownClassNameCreatesNothing)
