@@ -74,3 +74,16 @@ function(zunta_fake_backend_library)
     target_include_directories(zunta_fake_backend PUBLIC ${dir})
     target_link_libraries(zunta_fake_backend PUBLIC Qt6::Core Boost::headers ZLIB::ZLIB)
 endfunction()
+
+# The stand-in back end served from a seed file (tests/support/DemoBackend), for the fake-backend
+# executable and the end-to-end tests.
+function(zunta_demo_backend_library)
+    if(TARGET zunta_demo_backend)
+        return()
+    endif()
+    zunta_fake_backend_library()
+    set(dir ${PROJECT_SOURCE_DIR}/tests/support)
+    add_library(zunta_demo_backend STATIC ${dir}/DemoBackend.cpp ${dir}/DemoBackend.h)
+    target_include_directories(zunta_demo_backend PUBLIC ${dir})
+    target_link_libraries(zunta_demo_backend PUBLIC zunta_fake_backend zunta_core)
+endfunction()

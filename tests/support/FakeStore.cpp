@@ -71,7 +71,7 @@ std::optional<FakeReply> FakeStore::answer(const RecordedRequest &request,
     const QString resource = u'/' + segments.first();
     {
         std::lock_guard lock(m_mutex);
-        if (!m_resources.count(resource) && request.method == "GET")
+        if (!m_openResources && !m_resources.count(resource) && request.method == "GET")
             return std::nullopt;
     }
     bool numeric = false;
@@ -102,6 +102,12 @@ void FakeStore::install(FakeBackend &backend, const std::string &baseUri)
 {
     backend.setFallback(
         [this, baseUri](const RecordedRequest &request) { return answer(request, baseUri); });
+}
+
+void FakeStore::setOpenResources(bool open)
+{
+    std::lock_guard lock(m_mutex);
+    m_openResources = open;
 }
 
 FakeReply FakeStore::list(const QString &resource, const RecordedRequest &request)

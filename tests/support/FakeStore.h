@@ -27,6 +27,10 @@ public:
     std::optional<FakeReply> answer(const RecordedRequest &request,
                                     const std::string &baseUri = "/");
     void install(FakeBackend &backend, const std::string &baseUri = "/");
+    // Every resource exists, empty until something is saved to it (the stand-in back end, where
+    // any registration window may be tried); otherwise GET on an unseeded resource is left to
+    // the caller (the 404).
+    void setOpenResources(bool open);
 
 private:
     FakeReply list(const QString &resource, const RecordedRequest &request);
@@ -36,4 +40,5 @@ private:
     mutable std::mutex m_mutex;
     std::map<QString, QJsonArray> m_resources;
     qint64 m_nextId = 1000;
+    bool m_openResources = false;
 };

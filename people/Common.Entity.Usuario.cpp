@@ -1,0 +1,6 @@
+#include "Common.Entity.Usuario.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TUsuarioEntity)
+ZUNTA_REGISTER_CLASS(TUsuarioEntity)
