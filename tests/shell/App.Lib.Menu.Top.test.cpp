@@ -124,6 +124,8 @@ TEST_F(ButtonTopMenuTest, ItemClickRunsOnClickWithTheItemCarryingItsWindowClass)
     sideMenu->hideMaster();
     // Placed once: a second opening only moves the panel back.
     top->Rectangle()->click();
+    EXPECT_TRUE(top->LayoutButtonSubMenu()->isVisible());
+    EXPECT_TRUE(top->SubMenu()[1]->Layout()->isVisible());
     EXPECT_EQ(top->LabelTopMenu()
                   ->parentWidget()
                   ->findChildren<TLayout *>(QStringLiteral("LayoutButtonItemMenu"),
