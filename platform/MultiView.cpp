@@ -42,15 +42,17 @@ TMultiView::TMultiView(QWidget *parent, const QString &name)
 
 TMultiView::~TMultiView()
 {
-    delete m_overlay;
+    delete m_overlay.data();
 }
 
 void TMultiView::showMaster()
 {
     placeOverParent();
     m_showed = true;
-    m_overlay->show();
-    m_overlay->raise();
+    if (m_overlay) {
+        m_overlay->show();
+        m_overlay->raise();
+    }
     show();
     raise();
     Realign(this);
@@ -62,7 +64,8 @@ void TMultiView::hideMaster()
         return;
     m_showed = false;
     hide();
-    m_overlay->hide();
+    if (m_overlay)
+        m_overlay->hide();
     RunEvent(OnHidden, this);
 }
 
@@ -84,7 +87,8 @@ void TMultiView::placeOverParent()
     if (!parent)
         return;
     setGeometry(0, 0, m_masterWidth, parent->height());
-    m_overlay->setGeometry(parent->rect());
+    if (m_overlay)
+        m_overlay->setGeometry(parent->rect());
 }
 
 bool TMultiView::eventFilter(QObject *watched, QEvent *event)

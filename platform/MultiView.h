@@ -37,7 +37,9 @@ protected:
 private:
     void placeOverParent();
 
-    QWidget *m_overlay;
+    // A sibling, not a child: raising the menu may put it before the menu among the parent's
+    // children, and then the parent frees it first.
+    QPointer<QWidget> m_overlay;
     int m_masterWidth = 250;
     TAlphaColor m_fillColor = 0xFFF0F0F0;
     bool m_showed = false;

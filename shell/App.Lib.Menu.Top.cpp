@@ -1,0 +1,205 @@
+#include "App.Lib.Menu.Top.h"
+
+#include "App.Lib.Exception.h"
+#include "App.Lib.Theme.h"
+#include "Label.h"
+#include "Layouts.h"
+#include "MultiView.h"
+#include "Shapes.h"
+
+// One top button's hide handler in the side menu's chain. It outlives its button: a button freed
+// while others installed their handlers over it leaves its link in the chain, passing on.
+struct TButtonTopMenu::THiddenLink
+{
+    QPointer<TMultiView> Menu;
+    TNotifyEvent Previous;
+};
+
+// The handler installed in the side menu; a named type so that a button can tell its own in the
+// chain.
+struct TButtonTopMenu::THiddenHandler
+{
+    std::shared_ptr<THiddenLink> Link;
+    void operator()(QObject *Sender) const;
+};
+
+namespace {
+
+const TColorApp &colors()
+{
+    return TThemeApp::Instance().ColorApp();
+}
+
+} // namespace
+
+TButtonTopMenu::TButtonTopMenu()
+{
+    const TThemeApp &theme = TThemeApp::Instance();
+
+    m_layout = new TLayout(nullptr, QStringLiteral("LayoutButtonTopMenu"));
+    m_layout->setAlign(TAlignLayout::Left);
+    m_layout->setSize(100, 60);
+
+    m_rectangle = new TRectangle(m_layout, QStringLiteral("RectangleButtonTopMenu"));
+    m_rectangle->setAlign(TAlignLayout::Contents);
+    m_rectangle->setFillColor(theme.ColorApp().PrimaryColor);
+    m_rectangle->setStrokeColor(TAlphaColors::Null);
+    m_rectangle->setStrokeThickness(0);
+
+    m_label = new TLabel(m_rectangle, QStringLiteral("LabelButtonTopMenu"));
+    m_label->setAlign(TAlignLayout::Client);
+    m_label->setMargins(0, 0, 0, 3);
+    m_label->setTextFont(theme.FontApp().Menu());
+    m_label->setFontColor(theme.ColorApp().QuartenaryColor);
+    m_label->setHorzAlign(TTextAlign::Center);
+    m_label->setVertAlign(TTextAlign::Trailing);
+
+    m_layoutButtonSubMenu = new TLayout(nullptr, QStringLiteral("LayoutButtonSubMenu"));
+    m_layoutButtonSubMenu->setAlign(TAlignLayout::Client);
+
+    m_rectangleLayoutButtonSubMenu
+        = new TRectangle(m_layoutButtonSubMenu, QStringLiteral("RectangleLayoutButtonSubMenu"));
+    m_rectangleLayoutButtonSubMenu->setAlign(TAlignLayout::Client);
+    m_rectangleLayoutButtonSubMenu->setFillColor(theme.ColorApp().PrimaryColor);
+    m_rectangleLayoutButtonSubMenu->setStrokeColor(TAlphaColors::Null);
+
+    m_labelTopMenu = new TLabel(m_rectangleLayoutButtonSubMenu, QStringLiteral("LabelTopMenu"));
+    m_labelTopMenu->setAlign(TAlignLayout::Top);
+    m_labelTopMenu->setHeight(40);
+    m_labelTopMenu->setFontSize(14);
+    m_labelTopMenu->setFontBold(true);
+    m_labelTopMenu->setFontColor(theme.ColorApp().SecondaryColor);
+    m_labelTopMenu->setHorzAlign(TTextAlign::Center);
+    m_labelTopMenu->setVertAlign(TTextAlign::Center);
+
+    m_rectangle->OnClick
+        = [this](QObject *) { TDravikHandleException::Guard([this] { click(); }); };
+    m_rectangle->OnMouseEnter
+        = [this](QObject *) { TDravikHandleException::Guard([this] { pointerEnter(); }); };
+    m_rectangle->OnMouseLeave
+        = [this](QObject *) { TDravikHandleException::Guard([this] { pointerLeave(); }); };
+}
+
+TButtonTopMenu::~TButtonTopMenu()
+{
+    m_subMenu.clear();
+    delete m_labelTopMenu.data();
+    delete m_rectangleLayoutButtonSubMenu.data();
+    delete m_layoutButtonSubMenu.data();
+    if (TMultiView *menu = m_multiViewMenu.data()) {
+        // Only the last handler installed can be taken out; an earlier one stays as a link that
+        // passes on, so the handlers installed over it keep working.
+        const auto *current = menu->OnHidden.target<THiddenHandler>();
+        if (current && current->Link == m_hiddenLink)
+            menu->OnHidden = m_hiddenLink->Previous;
+        if (menu->TagObject == this)
+            menu->TagObject = nullptr;
+    }
+    // The top-bar controls outlive the button: they must not call it any more.
+    if (m_rectangle)
+        m_rectangle->OnClick = m_rectangle->OnMouseEnter = m_rectangle->OnMouseLeave = nullptr;
+    // Never placed: nothing else would free them.
+    if (m_layout && !m_layout->parentWidget())
+        delete m_layout.data();
+}
+
+QWidget *TButtonTopMenu::Parent() const
+{
+    return m_layout ? m_layout->parentWidget() : nullptr;
+}
+
+void TButtonTopMenu::SetParent(QWidget *AParent)
+{
+    if (m_layout)
+        SetParentControl(m_layout, AParent);
+}
+
+QString TButtonTopMenu::Text() const
+{
+    return m_label ? m_label->text() : QString();
+}
+
+void TButtonTopMenu::SetText(const QString &AText)
+{
+    if (m_label)
+        m_label->setText(AText.toUpper());
+}
+
+void TButtonTopMenu::SetMultiViewMenu(TMultiView *AValue)
+{
+    m_multiViewMenu = AValue;
+    if (!AValue)
+        return;
+    m_hiddenLink = std::make_shared<THiddenLink>(THiddenLink { AValue, AValue->OnHidden });
+    AValue->OnHidden = THiddenHandler { m_hiddenLink };
+}
+
+void TButtonTopMenu::click()
+{
+    TMultiView *menu = m_multiViewMenu.data();
+    if (!menu || !m_layoutButtonSubMenu)
+        return;
+    // The side menu shows one top menu at a time: another one it still shows gives its place.
+    auto *shown = qobject_cast<TButtonTopMenu *>(menu->TagObject.data());
+    if (shown && shown != this)
+        shown->releaseSideMenu();
+    SetParentControl(m_layoutButtonSubMenu, menu);
+    m_layoutButtonSubMenu->raise();
+    if (!m_isMountedSubMenu) {
+        if (m_labelTopMenu)
+            m_labelTopMenu->setText(Text().toUpper());
+        for (const auto &item : m_subMenu)
+            item->SetParent(m_rectangleLayoutButtonSubMenu);
+        m_isMountedSubMenu = true;
+    }
+    menu->TagObject = this;
+    menu->showMaster();
+}
+
+void TButtonTopMenu::pointerEnter()
+{
+    if (m_rectangle)
+        m_rectangle->setFillColor(colors().SecondaryColor);
+    if (m_label)
+        m_label->setFontColor(colors().PrimaryColor);
+}
+
+void TButtonTopMenu::pointerLeave()
+{
+    // The button of the open side menu keeps its highlight.
+    if (m_multiViewMenu && m_multiViewMenu->isShowed())
+        return;
+    if (m_label)
+        m_label->setFontColor(colors().QuartenaryColor);
+    if (m_rectangle)
+        m_rectangle->setFillColor(colors().PrimaryColor);
+}
+
+void TButtonTopMenu::releaseSideMenu()
+{
+    if (m_layoutButtonSubMenu)
+        SetParentControl(m_layoutButtonSubMenu, nullptr);
+    if (m_label)
+        m_label->setFontColor(colors().QuartenaryColor);
+    if (m_rectangle)
+        m_rectangle->setFillColor(colors().PrimaryColor);
+}
+
+void TButtonTopMenu::multiViewHidden(TMultiView *AMenu)
+{
+    if (auto *button = qobject_cast<TButtonTopMenu *>(AMenu->TagObject.data())) {
+        button->releaseSideMenu();
+        AMenu->TagObject = nullptr;
+    }
+}
+
+void TButtonTopMenu::THiddenHandler::operator()(QObject *Sender) const
+{
+    // Copied first: a handler further down may replace the side menu's chain, and this object
+    // with it.
+    const std::shared_ptr<THiddenLink> link = Link;
+    if (link->Menu)
+        multiViewHidden(link->Menu);
+    if (link->Previous)
+        link->Previous(Sender);
+}
