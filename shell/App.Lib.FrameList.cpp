@@ -8,11 +8,16 @@
 #include "ScrollBox.h"
 #include "Shapes.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <memory>
 
 namespace {
 
 constexpr TAlphaColor stripeColor = 0xFFE3E3E3;
+// Rows are built for about one frame before the event loop runs again.
+constexpr qint64 sliceMs = 16;
 const QString notFoundMessage = QStringLiteral("WARNING:Informações não localizadas.");
 
 } // namespace
@@ -29,47 +34,72 @@ void TFrameList::fillDados(bool AIsFillForm,
                            bool AIsSubCadastro,
                            const QString &AMessageErroDefault)
 {
-    // Written by the worker, read by the completion on the main thread after it.
-    auto buildRows = std::make_shared<bool>(false);
+    // The worker reads a snapshot and never the list, which may be freed meanwhile.
+    struct TFillRun
+    {
+        TBasePresenter *Presenter;
+        TPaginate Paginate;
+        bool Abandoned = false; // the list or its scroll box was gone when the fill started
+        bool BuildRows = false; // written by the worker, read by the completion after it
+    };
+    auto run = std::make_shared<TFillRun>(TFillRun { FPresenter, Paginate });
+    const std::weak_ptr<int> alive = m_alive;
     TUtils::CustomThread(
-        [this, AEnabledControls] {
+        [this, alive, run, AEnabledControls] {
+            if (alive.expired() || !FVertScroll) {
+                run->Abandoned = true;
+                return;
+            }
             if (AEnabledControls)
                 AEnabledControls();
+            if (alive.expired() || !FVertScroll) {
+                run->Abandoned = true;
+                return;
+            }
             InitialFillDados();
         },
-        [this, buildRows, AIsFillForm, AActiveFindAll, AIsSubCadastro] {
-            FPresenter->Paginate.Page = Paginate.Page;
-            FPresenter->Paginate.Limit = Paginate.Limit;
-            TMemTable &table = FPresenter->DataSetInfo();
+        [run, AIsFillForm, AActiveFindAll, AIsSubCadastro] {
+            if (run->Abandoned)
+                return;
+            TBasePresenter *presenter = run->Presenter;
+            presenter->Paginate.Page = run->Paginate.Page;
+            presenter->Paginate.Limit = run->Paginate.Limit;
+            TMemTable &table = presenter->DataSetInfo();
             if (AActiveFindAll) {
-                FPresenter->findByFilterToDataSet();
+                presenter->findByFilterToDataSet();
                 table.SetFiltered(false);
             }
             if (AIsSubCadastro) {
                 table.SetFiltered(false);
-                const QString filter = FPresenter->SearchFilter();
+                const QString filter = presenter->SearchFilter();
                 table.SetFilter(filter);
                 table.SetFiltered(!filter.isEmpty());
             }
-            if (TBaseService *service = FPresenter->Service()) {
-                FPresenter->Paginate.TotalPages = service->TotalPages();
-                FPresenter->Paginate.TotalRegistros = service->TotalRecords();
-                FPresenter->ETag = service->ETag;
+            if (TBaseService *service = presenter->Service()) {
+                presenter->Paginate.TotalPages = service->TotalPages();
+                presenter->Paginate.TotalRegistros = service->TotalRecords();
+                presenter->ETag = service->ETag;
             }
-            FPresenter->Paginate.CountList = table.RecordCount();
+            presenter->Paginate.CountList = table.RecordCount();
             if (table.Active() && table.RecordCount() > 0)
-                *buildRows = true;
+                run->BuildRows = true;
             else if (!AIsFillForm)
                 TAppUtils::UtilsException(notFoundMessage);
         },
-        [this, buildRows, ATypePosition, AEnabledControls, AActiveControls](bool AError) {
-            if (!AError && *buildRows) {
+        [this, alive, run, ATypePosition, AEnabledControls, AActiveControls](bool AError) {
+            if (run->Abandoned || alive.expired())
+                return;
+            if (!AError && run->BuildRows) {
+                TBuildEnd end = TBuildEnd::Done;
                 try {
-                    SetDataSetToFrame(AActiveControls);
+                    end = buildRows(AActiveControls);
                 } catch (...) {
-                    CompleteFillDados(ATypePosition, AEnabledControls);
+                    if (!alive.expired())
+                        CompleteFillDados(ATypePosition, AEnabledControls);
                     throw;
                 }
+                if (end == TBuildEnd::ListFreed)
+                    return;
             }
             CompleteFillDados(ATypePosition, AEnabledControls);
         },
@@ -87,6 +117,7 @@ void TFrameList::fillDadosSubCadastro(bool AIsFillForm,
                                       std::int64_t AIdFK,
                                       TProcList AEnabledControls)
 {
+    const std::weak_ptr<int> alive = m_alive;
     InitialFillDados();
     try {
         if (AEnableGetDados) {
@@ -110,12 +141,15 @@ void TFrameList::fillDadosSubCadastro(bool AIsFillForm,
             table.SetFilter(filter);
             table.SetFiltered(true);
         }
-        if (table.Active() && table.RecordCount() > 0)
-            SetDataSetToFrame(true);
-        else if (!AIsFillForm)
+        if (table.Active() && table.RecordCount() > 0) {
+            if (buildRows(true) == TBuildEnd::ListFreed)
+                return;
+        } else if (!AIsFillForm) {
             TAppUtils::UtilsException(notFoundMessage);
+        }
     } catch (...) {
-        CompleteFillDados(TTypePosition::tpTop, AEnabledControls);
+        if (!alive.expired())
+            CompleteFillDados(TTypePosition::tpTop, AEnabledControls);
         if (AIsFillForm)
             return;
         throw;
@@ -125,13 +159,27 @@ void TFrameList::fillDadosSubCadastro(bool AIsFillForm,
 
 void TFrameList::SetDataSetToFrame(bool AActiveControls)
 {
+    buildRows(AActiveControls);
+}
+
+TFrameList::TBuildEnd TFrameList::buildRows(bool AActiveControls)
+{
+    if (!FVertScroll)
+        return TBuildEnd::Superseded;
+    const std::weak_ptr<int> alive = m_alive;
+    const std::uint64_t generation = m_generation;
     if (FProcBeforeFillFrame)
         FProcBeforeFillFrame();
     TMemTable &table = FPresenter->DataSetInfo();
     table.First();
     TAlphaColor color = stripeColor;
     int top = 2;
+    // Counted here: asking the scroll box for its rows on every row makes a long list quadratic.
+    int count = int(FVertScroll->controls().size());
     TField *fieldIdRegistro = table.FindField(QStringLiteral("ID_REGISTRO"));
+    TField *fieldId = table.FindField(QStringLiteral("ID"));
+    QElapsedTimer slice;
+    slice.start();
     while (!table.Eof()) {
         TFrameBaseAdapter *frame = nullptr;
         if (FProcFillFrameItem)
@@ -140,16 +188,16 @@ void TFrameList::SetDataSetToFrame(bool AActiveControls)
             TAppUtils::UtilsException(QStringLiteral("ERROR:Linha da lista não foi criada."));
         color = color == stripeColor ? frame->RectangleBackground->fillColor() : stripeColor;
 
-        const int count = int(FVertScroll->controls().size());
         frame->setObjectName(QString::fromLatin1(frame->metaObject()->className())
                              + QString::number(count));
         SetParentControl(frame, FVertScroll->content());
-        frame->LabelRegistro->setText(
-            QStringLiteral("%1").arg(FVertScroll->controls().size(), 4, 10, QLatin1Char('0')));
+        ++count;
+        frame->LabelRegistro->setText(QStringLiteral("%1").arg(count, 4, 10, QLatin1Char('0')));
         frame->RectangleBackground->setFillColor(color);
 
         if (FIsFillIds) {
-            const std::int64_t id = table.FieldByName(QStringLiteral("ID"))->AsLargeInt();
+            const std::int64_t id
+                = (fieldId ? fieldId : table.FieldByName(QStringLiteral("ID")))->AsLargeInt();
             frame->TagString = QString::number(id);
             frame->LabelID->setText(QStringLiteral("%1").arg(id, 10, 10, QLatin1Char('0')));
         }
@@ -165,7 +213,23 @@ void TFrameList::SetDataSetToFrame(bool AActiveControls)
 
         table.Next();
         top += frame->height() + 2;
+
+        if (slice.elapsed() >= sliceMs && !table.Eof()) {
+            const std::int64_t next = fieldIdRegistro ? fieldIdRegistro->AsLargeInt() : 0;
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            if (alive.expired())
+                return TBuildEnd::ListFreed;
+            if (!FVertScroll || m_generation != generation)
+                return TBuildEnd::Superseded;
+            // Whatever ran meanwhile may have moved the cursor: back to the next row, or stop
+            // when it is gone.
+            if (fieldIdRegistro && (table.Eof() || fieldIdRegistro->AsLargeInt() != next)
+                && !table.Locate(QStringLiteral("ID_REGISTRO"), TFieldValue(next)))
+                return TBuildEnd::Superseded;
+            slice.restart();
+        }
     }
+    return TBuildEnd::Done;
 }
 
 void TFrameList::InitialFillDados()
@@ -175,6 +239,9 @@ void TFrameList::InitialFillDados()
         FLoading->setVisible(true);
         FLoading->raise();
     }
+    if (!FVertScroll)
+        return;
+    ++m_generation;
     FVertScroll->setVisible(false);
     FVertScroll->beginUpdate();
     TAppUtils::ClearVertScroll(FVertScroll);
@@ -182,6 +249,9 @@ void TFrameList::InitialFillDados()
 
 void TFrameList::CompleteFillDados(TTypePosition ATypePosition, const TProcList &AEnabledControls)
 {
+    // Without its scroll box the window is gone: nothing of it is left to complete.
+    if (!FVertScroll)
+        return;
     if (FProcFillPaginate)
         FProcFillPaginate();
     if (FLoading) {
@@ -206,6 +276,8 @@ void TFrameList::ClearList(TVertScrollBox *AVertScroll, bool AActiveEndUpdate)
     }
     if (!AVertScroll)
         return;
+    if (AVertScroll == FVertScroll)
+        ++m_generation;
     TAppUtils::ClearVertScroll(AVertScroll);
     if (AActiveEndUpdate)
         AVertScroll->endUpdate();
@@ -213,6 +285,8 @@ void TFrameList::ClearList(TVertScrollBox *AVertScroll, bool AActiveEndUpdate)
 
 void TFrameList::ClearList()
 {
+    if (!FVertScroll)
+        return;
     FVertScroll->beginUpdate();
     ClearList(FVertScroll, true);
 }

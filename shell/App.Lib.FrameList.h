@@ -1,16 +1,18 @@
 #pragma once
 
+#include "AniIndicator.h"
 #include "App.Base.Adapter.h"
 #include "App.Base.Presenter.h"
+#include "ScrollBox.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
-class TAniIndicator;
 class TMemTable;
-class TVertScrollBox;
 
 // Where the scroll box stands after a fill.
 enum class TTypePosition { tpCurrentPosition, tpTop };
@@ -21,8 +23,16 @@ using TProcList = std::function<void()>;
 
 // Fills a vertical scroll box with one row frame per record of a presenter's list table: a page
 // read on a worker thread (fillDados) or a child list at once (fillDadosSubCadastro). Owns
-// nothing it is given; the rows belong to whoever the row callback makes their owner. The list
-// must outlive a running fillDados (a window keeps its list until its own end).
+// nothing it is given; the rows belong to whoever the row callback makes their owner.
+//
+// Rows are built on the main thread in slices of about one frame's time; between slices the
+// event loop runs without user input, so a list of thousands of rows repaints its window and
+// keeps its busy indicator turning while it is built. The callbacks run in the same order and
+// with the table on the same record as in one pass.
+//
+// A list freed, or whose scroll box was freed, while a fill runs is left alone by the rest of
+// that fill: the steps still to come on the main thread touch neither the list nor the window.
+// The worker's read goes on with the presenter, so a window frees its presenter after its list.
 class TFrameList
 {
 public:
@@ -32,7 +42,7 @@ public:
     TFrameList &operator=(const TFrameList &) = delete;
 
     void SetLoading(TAniIndicator *value) { FLoading = value; }
-    TVertScrollBox *VertScroll() const { return FVertScroll; }
+    TVertScrollBox *VertScroll() const { return FVertScroll.data(); }
     void SetVertScroll(TVertScrollBox *value) { FVertScroll = value; }
     TBasePresenter *Presenter() const { return FPresenter; }
     void SetPresenter(TBasePresenter *value) { FPresenter = value; }
@@ -74,12 +84,20 @@ public:
     void ClearList();
 
 private:
-    TAniIndicator *FLoading = nullptr;
-    TVertScrollBox *FVertScroll = nullptr;
+    // How a slice-wise build ended.
+    enum class TBuildEnd { Done, Superseded, ListFreed };
+    TBuildEnd buildRows(bool AActiveControls);
+
+    QPointer<TAniIndicator> FLoading;
+    QPointer<TVertScrollBox> FVertScroll;
     TBasePresenter *FPresenter = nullptr;
     TProcFillFrameItem FProcFillFrameItem;
     TProcList FProcFillPaginate;
     bool FIsFillIds = false;
     TProcList FProcBeforeFillFrame;
     TProcFillFrameItem FProcAfterFillFrame;
+    // Expires with the list: main-thread steps of a fill test it before touching the list.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
+    // Grows with every clearing of the rows: a build that sees it change stops.
+    std::uint64_t m_generation = 0;
 };

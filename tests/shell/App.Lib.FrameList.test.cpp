@@ -5,6 +5,7 @@
 #include "App.Base.Presenter.Cadastro.h"
 #include "Common.Base.ClassInfo.Build.h"
 #include "Common.Base.Dto.h"
+#include "Common.Lib.Utils.h"
 #include "Label.h"
 #include "ScrollBox.h"
 #include "Shapes.h"
@@ -13,9 +14,13 @@
 #include "support/FakeConnection.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <future>
 
 class TFrameTesteEntity final : public TBaseEntity
 {
@@ -208,6 +213,143 @@ TEST_F(FrameListTest, ClearListKeepsOrEmptiesTheTable)
     EXPECT_EQ(presenter->DataSetInfo().RecordCount(), 1);
     list.ClearList(nullptr, false);
     EXPECT_EQ(presenter->DataSetInfo().RecordCount(), 0);
+}
+
+// A list freed, or whose window was freed, while its page is read: the rest of the fill touches
+// neither (the sanitizer sees any touch), builds no row and runs no window procedure.
+struct FreedDuringFillCase
+{
+    const char *Name;
+    bool FreeList;
+};
+
+void PrintTo(const FreedDuringFillCase &item, std::ostream *os)
+{
+    *os << item.Name;
+}
+
+class FrameListFreedDuringFillTest : public ::testing::TestWithParam<FreedDuringFillCase>
+{
+};
+
+TEST_P(FrameListFreedDuringFillTest, RestOfTheFillLeavesThemAlone)
+{
+    FakeBackend backend;
+    FakeConnection fake { backend };
+    ScriptedDialogs dialogs;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    backend.on("GET", "/frame-teste", [released](const RecordedRequest &) {
+        released.wait();
+        return FakeReply::json(threeRows);
+    });
+    auto presenter = TBasePresenter::Create<TFrameTestePresenter>();
+    auto window = std::make_unique<QWidget>();
+    auto *scroll = new TVertScrollBox(window.get(), QStringLiteral("VertScrollBox"));
+    auto list = std::make_unique<TFrameList>();
+    list->SetVertScroll(scroll);
+    list->SetPresenter(presenter.get());
+    int rowsBuilt = 0;
+    int paginateCalls = 0;
+    int enabledCalls = 0;
+    list->SetProcFillFrameItem([&](TMemTable &, TFrameBaseAdapter *&frame) {
+        ++rowsBuilt;
+        frame = new TFrameBaseAdapterCadastro(scroll);
+    });
+    list->SetProcFillPaginate([&] { ++paginateCalls; });
+    list->Paginate.Page = 1;
+    list->Paginate.Limit = 100;
+
+    list->fillDados(false, TTypePosition::tpTop, [&] { ++enabledCalls; }, true, true, false, {});
+    ASSERT_TRUE(waitFor([&] { return backend.count("GET", "/frame-teste") == 1; }));
+    if (GetParam().FreeList)
+        list.reset();
+    window.reset();
+    release.set_value();
+    ASSERT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
+
+    EXPECT_EQ(rowsBuilt, 0);
+    EXPECT_EQ(paginateCalls, 0);
+    EXPECT_EQ(enabledCalls, 1);
+    // The worker's read itself went on: the presenter holds the page.
+    EXPECT_EQ(presenter->DataSetInfo().RecordCount(), 3);
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         FrameListFreedDuringFillTest,
+                         ::testing::Values(FreedDuringFillCase { "ListAndWindow", true },
+                                           FreedDuringFillCase { "WindowOnly", false }),
+                         [](const auto &info) { return std::string(info.param.Name); });
+
+// A row that takes longer than a slice lets the event loop run before the next one.
+void slowRow()
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20) { }
+}
+
+TEST_F(FrameListTest, RowsBuiltAcrossSlicesKeepTheirOrderWhenTheCursorMovesMeanwhile)
+{
+    presenter->DataSetInfo().SetActive(true);
+    for (int id = 1; id <= 4; ++id)
+        addChild(id, 7);
+    presenter->IdRegistroFK = 7;
+    list.SetIsFillIds(true);
+    list.SetProcFillFrameItem([this](TMemTable &, TFrameBaseAdapter *&frame) {
+        frame = new TFrameBaseAdapterCadastro(scroll);
+        if (rows().isEmpty()) {
+            slowRow();
+            QTimer::singleShot(0, [this] { presenter->DataSetInfo().Last(); });
+        }
+    });
+    list.fillDadosSubCadastro(false, false, nullptr, {}, 0, {});
+
+    const QList<TFrameBaseAdapter *> frames = rows();
+    ASSERT_EQ(frames.size(), 4);
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(frames[row]->TagString, QString::number(row + 1));
+        EXPECT_EQ(frames[row]->LabelRegistro->text(), QStringLiteral("000%1").arg(row + 1));
+        EXPECT_EQ(frames[row]->RectangleBackground->fillColor(),
+                  row % 2 ? 0xFFE3E3E3 : TAlphaColors::White);
+        EXPECT_EQ(frames[row]->y(), 2 + row * 67);
+    }
+    EXPECT_TRUE(scroll->Visible());
+    EXPECT_FALSE(scroll->isUpdating());
+}
+
+TEST(FrameListFreedWhileBuildingTest, StopsAtTheNextSlice)
+{
+    auto presenter = TBasePresenter::Create<TFrameTestePresenter>();
+    TMemTable &table = presenter->DataSetInfo();
+    table.SetActive(true);
+    for (int id = 1; id <= 3; ++id) {
+        table.Append();
+        table.FieldByName(QStringLiteral("ID"))->SetAsLargeInt(id);
+        table.Post();
+    }
+    auto window = std::make_unique<QWidget>();
+    auto *scroll = new TVertScrollBox(window.get(), QStringLiteral("VertScrollBox"));
+    auto list = std::make_unique<TFrameList>();
+    list->SetVertScroll(scroll);
+    list->SetPresenter(presenter.get());
+    int rowsBuilt = 0;
+    list->SetProcFillFrameItem([&](TMemTable &, TFrameBaseAdapter *&frame) {
+        ++rowsBuilt;
+        frame = new TFrameBaseAdapterCadastro(scroll);
+        slowRow();
+        QTimer::singleShot(0, [&] {
+            list.reset();
+            window.reset();
+        });
+    });
+    int enabledCalls = 0;
+    list->fillDadosSubCadastro(false, false, nullptr, {}, 0, [&] { ++enabledCalls; });
+    EXPECT_FALSE(list);
+    EXPECT_EQ(rowsBuilt, 1);
+    EXPECT_EQ(enabledCalls, 0);
 }
 
 TEST(FrameBaseAdapterCadastroTest, RemoveAsksAndNoCallsNothing)
