@@ -1,6 +1,5 @@
 #include "App.Lib.Button.h"
 
-#include "App.Lib.Exception.h"
 #include "App.Lib.Theme.h"
 #include "Label.h"
 #include "Layouts.h"
@@ -45,41 +44,7 @@ TSimpleButton::TSimpleButton(bool AIsTitleButton, QWidget *AParent)
         SetParent(AParent);
     if (AIsTitleButton)
         return;
-    m_rectangle->OnClick
-        = [this](QObject *) { TDravikHandleException::Guard([this] { click(); }); };
-    m_rectangle->OnMouseEnter
-        = [this](QObject *) { TDravikHandleException::Guard([this] { pointerEnter(); }); };
-    m_rectangle->OnMouseLeave
-        = [this](QObject *) { TDravikHandleException::Guard([this] { pointerLeave(); }); };
-}
-
-TSimpleButton::~TSimpleButton()
-{
-    // Freed alone, the button leaves controls that must not call it any more.
-    if (m_rectangle)
-        m_rectangle->OnClick = m_rectangle->OnMouseEnter = m_rectangle->OnMouseLeave = nullptr;
-}
-
-QWidget *TSimpleButton::Parent() const
-{
-    return m_layout ? m_layout->parentWidget() : nullptr;
-}
-
-void TSimpleButton::SetParent(QWidget *AParent)
-{
-    if (m_layout)
-        SetParentControl(m_layout, AParent);
-}
-
-QString TSimpleButton::Text() const
-{
-    return m_label ? m_label->text() : QString();
-}
-
-void TSimpleButton::SetText(const QString &AText)
-{
-    if (m_label)
-        m_label->setText(AText);
+    LinkRectangle([this] { click(); });
 }
 
 void TSimpleButton::SetIsChecked(bool AValue)

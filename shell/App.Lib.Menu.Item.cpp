@@ -1,6 +1,5 @@
 #include "App.Lib.Menu.Item.h"
 
-#include "App.Lib.Exception.h"
 #include "App.Lib.Theme.h"
 #include "Label.h"
 #include "Layouts.h"
@@ -28,43 +27,15 @@ TButtonItemMenu::TButtonItemMenu()
     m_label->setHorzAlign(TTextAlign::Center);
     m_label->setVertAlign(TTextAlign::Center);
 
-    m_rectangle->OnClick = [this](QObject *) {
-        TDravikHandleException::Guard([this] {
-            if (OnClick)
-                OnClick(this);
-        });
-    };
-    m_rectangle->OnMouseEnter
-        = [this](QObject *) { TDravikHandleException::Guard([this] { pointerEnter(); }); };
-    m_rectangle->OnMouseLeave
-        = [this](QObject *) { TDravikHandleException::Guard([this] { pointerLeave(); }); };
+    LinkRectangle([this] {
+        if (OnClick)
+            OnClick(this);
+    });
 }
 
 TButtonItemMenu::~TButtonItemMenu()
 {
     delete m_layout.data();
-}
-
-QWidget *TButtonItemMenu::Parent() const
-{
-    return m_layout ? m_layout->parentWidget() : nullptr;
-}
-
-void TButtonItemMenu::SetParent(QWidget *AParent)
-{
-    if (m_layout)
-        SetParentControl(m_layout, AParent);
-}
-
-QString TButtonItemMenu::Text() const
-{
-    return m_label ? m_label->text() : QString();
-}
-
-void TButtonItemMenu::SetText(const QString &AText)
-{
-    if (m_label)
-        m_label->setText(AText);
 }
 
 void TButtonItemMenu::pointerEnter()

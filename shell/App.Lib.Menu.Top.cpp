@@ -1,6 +1,5 @@
 #include "App.Lib.Menu.Top.h"
 
-#include "App.Lib.Exception.h"
 #include "App.Lib.Theme.h"
 #include "Label.h"
 #include "Layouts.h"
@@ -72,12 +71,7 @@ TButtonTopMenu::TButtonTopMenu()
     m_labelTopMenu->setHorzAlign(TTextAlign::Center);
     m_labelTopMenu->setVertAlign(TTextAlign::Center);
 
-    m_rectangle->OnClick
-        = [this](QObject *) { TDravikHandleException::Guard([this] { click(); }); };
-    m_rectangle->OnMouseEnter
-        = [this](QObject *) { TDravikHandleException::Guard([this] { pointerEnter(); }); };
-    m_rectangle->OnMouseLeave
-        = [this](QObject *) { TDravikHandleException::Guard([this] { pointerLeave(); }); };
+    LinkRectangle([this] { click(); });
 }
 
 TButtonTopMenu::~TButtonTopMenu()
@@ -95,34 +89,14 @@ TButtonTopMenu::~TButtonTopMenu()
         if (menu->TagObject == this)
             menu->TagObject = nullptr;
     }
-    // The top-bar controls outlive the button: they must not call it any more.
-    if (m_rectangle)
-        m_rectangle->OnClick = m_rectangle->OnMouseEnter = m_rectangle->OnMouseLeave = nullptr;
-    // Never placed: nothing else would free them.
+    // Placed, the top-bar controls go with their parent; never placed, nothing else frees them.
     if (m_layout && !m_layout->parentWidget())
         delete m_layout.data();
 }
 
-QWidget *TButtonTopMenu::Parent() const
-{
-    return m_layout ? m_layout->parentWidget() : nullptr;
-}
-
-void TButtonTopMenu::SetParent(QWidget *AParent)
-{
-    if (m_layout)
-        SetParentControl(m_layout, AParent);
-}
-
-QString TButtonTopMenu::Text() const
-{
-    return m_label ? m_label->text() : QString();
-}
-
 void TButtonTopMenu::SetText(const QString &AText)
 {
-    if (m_label)
-        m_label->setText(AText.toUpper());
+    TButtonStrip::SetText(AText.toUpper());
 }
 
 void TButtonTopMenu::SetMultiViewMenu(TMultiView *AValue)

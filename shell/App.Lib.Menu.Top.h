@@ -1,5 +1,6 @@
 #pragma once
 
+#include "App.Lib.Button.Strip.h"
 #include "App.Lib.Menu.Item.h"
 #include "Common.Base.Types.h"
 #include "Events.h"
@@ -18,7 +19,7 @@
 // items in the main window's side menu and opens it; the side menu's hide gives the button its
 // normal look back. Not a control itself: it builds its controls and places them under the parent
 // it is given. Main thread only.
-class TButtonTopMenu final : public QObject
+class TButtonTopMenu final : public TButtonStrip
 {
     Q_OBJECT
 
@@ -28,23 +29,15 @@ public:
     // The top-bar controls go with the control they were placed in.
     ~TButtonTopMenu() override;
 
-    int Order = 0;
-
-    QWidget *Parent() const;
-    void SetParent(QWidget *AParent);
-    QString Text() const;
     // Shown in upper case.
-    void SetText(const QString &AText);
+    void SetText(const QString &AText) override;
     // The main window's side menu: remembers it and installs the button's hide handler over the
     // one it had, which still runs after it.
     void SetMultiViewMenu(TMultiView *AValue);
     // The top menu's items, in order; placed in the side-menu panel at the first click.
     TObjectList<TButtonItemMenu> &SubMenu() { return m_subMenu; }
 
-    // The parts, for the main window's look and for tests.
-    TLayout *Layout() const { return m_layout.data(); }
-    TRectangle *Rectangle() const { return m_rectangle.data(); }
-    TLabel *Label() const { return m_label.data(); }
+    // The side-menu parts, for the main window's look and for tests.
     TLabel *LabelTopMenu() const { return m_labelTopMenu.data(); }
     TLayout *LayoutButtonSubMenu() const { return m_layoutButtonSubMenu.data(); }
 
@@ -53,15 +46,12 @@ private:
     struct THiddenHandler;
 
     void click();
-    void pointerEnter();
-    void pointerLeave();
+    void pointerEnter() override;
+    void pointerLeave() override;
     // The side menu no longer shows this top menu.
     void releaseSideMenu();
     static void multiViewHidden(TMultiView *AMenu);
 
-    QPointer<TLayout> m_layout;
-    QPointer<TRectangle> m_rectangle;
-    QPointer<TLabel> m_label;
     QPointer<TMultiView> m_multiViewMenu;
     std::shared_ptr<THiddenLink> m_hiddenLink;
     TObjectList<TButtonItemMenu> m_subMenu;

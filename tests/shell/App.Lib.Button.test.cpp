@@ -9,22 +9,13 @@
 #include <QEnterEvent>
 #include <QPointer>
 
+#include "WidgetInput.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-void pointer(QWidget *widget, bool enters)
-{
-    if (enters) {
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(widget, &enter);
-    } else {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(widget, &leave);
-    }
-}
 
 // A list the buttons are placed in.
 class SimpleButtonTest : public ::testing::Test
@@ -108,11 +99,11 @@ TEST_F(SimpleButtonTest, ClickUnchecksAButtonWithoutBeforeClick)
 TEST_F(SimpleButtonTest, HighlightsUnderThePointerAndReturnsToItsState)
 {
     TSimpleButton *button = add(QStringLiteral("Recibo"));
-    pointer(button->Rectangle(), true);
+    hoverPointer(button->Rectangle(), true);
     EXPECT_EQ(button->Rectangle()->fillColor(), colors().BackgroundColor2);
     EXPECT_EQ(button->Label()->fontColor(), colors().SecondaryColor);
     button->SetIsChecked(true);
-    pointer(button->Rectangle(), false);
+    hoverPointer(button->Rectangle(), false);
     EXPECT_EQ(button->Rectangle()->fillColor(), colors().PrimaryColor);
     EXPECT_EQ(button->Label()->fontColor(), colors().BackgroundColor2);
 }
@@ -131,7 +122,7 @@ TEST_F(SimpleButtonTest, TitleButtonIgnoresClicksPointerAndChecking)
     EXPECT_FALSE(title->OnBeforeClick());
 
     title->Rectangle()->click();
-    pointer(title->Rectangle(), true);
+    hoverPointer(title->Rectangle(), true);
     title->SetIsChecked(true);
 
     EXPECT_EQ(runs, 0);
@@ -157,7 +148,7 @@ TEST_F(SimpleButtonTest, GoesWithTheControlItWasPlacedIn)
     delete alone;
     ASSERT_FALSE(rectangle.isNull());
     rectangle->click();
-    pointer(rectangle, true);
+    hoverPointer(rectangle, true);
     EXPECT_EQ(clicks, 0);
 }
 

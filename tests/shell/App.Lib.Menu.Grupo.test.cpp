@@ -15,18 +15,6 @@
 
 namespace {
 
-
-void pointer(QWidget *widget, bool enters)
-{
-    if (enters) {
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(widget, &enter);
-    } else {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(widget, &leave);
-    }
-}
-
 // A registration window's edit page: the group list, the content area and a group's content.
 class ButtonGrupoMenuTest : public ::testing::Test
 {
@@ -118,7 +106,7 @@ TEST_F(ButtonGrupoMenuTest, DisabledGroupIsGreyAndIgnoresClicksAndThePointer)
     EXPECT_EQ(button->Label()->fontColor(), colors().ZebraSecondaryColor);
     button->Click();
     clickAt(button->CircleSelect(), QPoint(10, 10));
-    pointer(button->CircleSelect(), true);
+    hoverPointer(button->CircleSelect(), true);
     EXPECT_FALSE(button->IsActive());
     EXPECT_TRUE(clicked.empty());
     EXPECT_EQ(button->CircleSelect()->fillColor(), colors().ZebraSecondaryColor);
@@ -130,15 +118,15 @@ TEST_F(ButtonGrupoMenuTest, DisabledGroupIsGreyAndIgnoresClicksAndThePointer)
 
 TEST_F(ButtonGrupoMenuTest, PointerLightsTheCircleAndLeavingRestoresItsState)
 {
-    pointer(button->Rectangle(), true);
+    hoverPointer(button->Rectangle(), true);
     EXPECT_EQ(button->CircleSelect()->fillColor(), colors().SecondaryColor);
-    pointer(button->Rectangle(), false);
+    hoverPointer(button->Rectangle(), false);
     EXPECT_EQ(button->CircleSelect()->fillColor(), colors().BackgroundColor2);
 
     button->Click();
-    pointer(button->CircleSelect(), true);
+    hoverPointer(button->CircleSelect(), true);
     EXPECT_EQ(button->CircleSelect()->fillColor(), colors().SecondaryColor);
-    pointer(button->CircleSelect(), false);
+    hoverPointer(button->CircleSelect(), false);
     EXPECT_EQ(button->CircleSelect()->fillColor(), colors().TertiaryColor);
 }
 

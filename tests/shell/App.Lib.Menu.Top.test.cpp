@@ -11,6 +11,8 @@
 #include <QEnterEvent>
 #include <QPointer>
 
+#include "WidgetInput.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,17 +20,6 @@
 #include <vector>
 
 namespace {
-
-void pointer(QWidget *widget, bool enters)
-{
-    if (enters) {
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(widget, &enter);
-    } else {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(widget, &leave);
-    }
-}
 
 // The main window's top bar and side menu, with top menus built as the main window builds them.
 class ButtonTopMenuTest : public ::testing::Test
@@ -150,10 +141,10 @@ TEST_F(ButtonTopMenuTest, ItemHighlightsUnderThePointer)
     TButtonItemMenu *item = top->SubMenu()[0].get();
     EXPECT_EQ(item->Rectangle()->fillColor(), colors().PrimaryColor);
     EXPECT_EQ(item->Label()->fontColor(), colors().TextSecondaryColor);
-    pointer(item->Rectangle(), true);
+    hoverPointer(item->Rectangle(), true);
     EXPECT_EQ(item->Rectangle()->fillColor(), colors().SecondaryColor);
     EXPECT_EQ(item->Label()->fontColor(), colors().PrimaryColor);
-    pointer(item->Rectangle(), false);
+    hoverPointer(item->Rectangle(), false);
     EXPECT_EQ(item->Rectangle()->fillColor(), colors().PrimaryColor);
     EXPECT_EQ(item->Label()->fontColor(), colors().TextSecondaryColor);
 }
@@ -162,11 +153,11 @@ TEST_F(ButtonTopMenuTest, KeepsItsHighlightWhileTheSideMenuShowsAndLosesItWhenIt
 {
     addTop(QStringLiteral("Financeiro"));
     TButtonTopMenu *top = addTop(QStringLiteral("Cadastros"));
-    pointer(top->Rectangle(), true);
+    hoverPointer(top->Rectangle(), true);
     EXPECT_EQ(top->Rectangle()->fillColor(), colors().SecondaryColor);
     EXPECT_EQ(top->Label()->fontColor(), colors().PrimaryColor);
     top->Rectangle()->click();
-    pointer(top->Rectangle(), false);
+    hoverPointer(top->Rectangle(), false);
     EXPECT_EQ(top->Rectangle()->fillColor(), colors().SecondaryColor);
 
     sideMenu->hideMaster();
@@ -182,9 +173,9 @@ TEST_F(ButtonTopMenuTest, SecondTopButtonTakesTheSideMenuOverFromTheFirst)
 {
     TButtonTopMenu *first = addTop(QStringLiteral("Cadastros"));
     TButtonTopMenu *second = addTop(QStringLiteral("Financeiro"));
-    pointer(first->Rectangle(), true);
+    hoverPointer(first->Rectangle(), true);
     first->Rectangle()->click();
-    pointer(second->Rectangle(), true);
+    hoverPointer(second->Rectangle(), true);
     second->Rectangle()->click();
 
     EXPECT_EQ(sideMenu->TagObject.data(), second);

@@ -9,3 +9,5 @@ class QWidget;
 void typeText(QWidget *widget, const QString &text);
 void pressKey(QWidget *widget, int key);
 void clickAt(QWidget *widget, QPoint point);
+// The pointer entering (true) or leaving (false) the widget.
+void hoverPointer(QWidget *widget, bool enters);
