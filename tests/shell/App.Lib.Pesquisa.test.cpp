@@ -220,6 +220,27 @@ TEST_F(PesquisaTest, NumberTypedFindsTheRecordDirectlyWithoutWindow)
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
 }
 
+TEST_F(PesquisaTest, CodigoPersonalizadoSearchesTheNumberUnlessTheValueIsSetInCode)
+{
+    backend.on("GET", listPath, [](const RecordedRequest &request) { return pageOf(3, request); });
+    item.CodigoPersonalizado = true;
+    search(QStringLiteral("15"));
+    ASSERT_TRUE(waitFor([this] { return apoioShown.Shown > 0; }));
+    EXPECT_EQ(backend.last("GET", listPath)->param("search"), "15");
+    EXPECT_EQ(backend.count("GET", listPath + "/pesquisa/15"), 0u);
+    window()->SpeedButtonClose->click();
+    FlushDeletes();
+
+    // A value set in code is an id, found directly.
+    routeRecord(7, "BETO");
+    item.SetValueControl(QStringLiteral("7"));
+    FlushDeletes();
+    EXPECT_EQ(item.Id, 7);
+    EXPECT_EQ(edit->text(), QStringLiteral("BETO"));
+    EXPECT_TRUE(item.CodigoPersonalizado);
+    EXPECT_EQ(apoioShown.Shown, 1);
+}
+
 TEST_F(PesquisaTest, UnknownIdWarnsOnceAndLeavesTheControlEmpty)
 {
     search(QStringLiteral("99"));
@@ -295,11 +316,23 @@ TEST_F(PesquisaTest, SingleMatchIsChosenWithoutShowingTheWindow)
         listPath,
         FakeReply::json(R"({"total":1,"pages":1,"listHelper":[{"id":7,"descricao":"ANA"}]})"));
     routeRecord(7, "ANA");
+    // The choice comes after the list has completed: the window's controls are restored.
+    bool restoredAtChoice = false;
+    item.ProcPesquisa = [this, &restoredAtChoice](TBaseDto *ARecord, TTypeEventProc AEvent) {
+        if (AEvent != TTypeEventProc::epSearch)
+            return;
+        found << ARecord->Id;
+        TFormBasePesquisa *form = window();
+        restoredAtChoice = form && form->SpeedButtonClose->isEnabled()
+            && form->LayoutControlsForm->isEnabled()
+            && form->RectangleFooter->isVisibleTo(form->LayoutControlsForm);
+    };
     search(QStringLiteral("ana"));
 
     ASSERT_TRUE(waitFor([this] { return item.Id == 7; }));
     FlushDeletes();
     EXPECT_EQ(found, QList<std::int64_t> { 7 });
+    EXPECT_TRUE(restoredAtChoice);
     EXPECT_EQ(edit->text(), QStringLiteral("ANA"));
     EXPECT_EQ(caption->text(), QStringLiteral("Pessoa - ID: 7"));
     EXPECT_EQ(apoioShown.Shown, 0);
