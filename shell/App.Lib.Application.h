@@ -17,6 +17,7 @@ class QObject;
 class TEmpresaDto;
 class TFormBaseView;
 class TItemControl;
+class TPesquisa;
 class TThemeApp;
 class TUsuarioDto;
 
@@ -71,6 +72,9 @@ public:
     QPointer<QWidget> LayoutPrincipal; // docking area of the view windows
     QPointer<QWidget> PanelMenu; // top panel, disabled while the side area is in use
     QPointer<TMultiView> MultiViewMenu; // side menu, hidden whenever a window is opened
+    // The lookup whose search window shows in the side area; not owned (the lookup owns
+    // itself), null when none shows. The main window releases it when it closes meanwhile.
+    QPointer<TPesquisa> OpenedPesquisa;
 
     // The main window's steps that Logout runs, installed by the main window: its login loop
     // (0 for a full login with the choice of company, a user id for the same-user re-login
