@@ -155,7 +155,9 @@ TFormLogin::TFormLogin(QWidget *AParent)
     LayoutLogin = new TLayout(Rectangle1, QStringLiteral("LayoutLogin"));
     LayoutLogin->setAlign(TAlignLayout::Top);
     LayoutLogin->setHeight(249);
+    LayoutLogin->setPositionY(0);
     EditLogin = makeLoginEdit(LayoutLogin, QStringLiteral("EditLogin"));
+    EditLogin->setPositionY(0);
     EditSenha = makeLoginEdit(LayoutLogin, QStringLiteral("EditSenha"));
     EditSenha->setPassword(true);
     EditSenha->setPositionY(100);
@@ -182,6 +184,7 @@ TFormLogin::TFormLogin(QWidget *AParent)
     Label1 = new TLabel(RectangleEmpresa, QStringLiteral("Label1"));
     Label1->setAlign(TAlignLayout::Top);
     Label1->setHeight(25);
+    Label1->setPositionY(0);
     Label1->setText(QStringLiteral("Empresa"));
     ComboBoxEmpresa = new TComboBox(RectangleEmpresa, QStringLiteral("ComboBoxEmpresa"));
     ComboBoxEmpresa->setAlign(TAlignLayout::Top);
@@ -192,7 +195,8 @@ TFormLogin::TFormLogin(QWidget *AParent)
                                   Label2,
                                   QStringLiteral("Label2"),
                                   QStringLiteral("Acessar"));
-    RectangleAcessar->setMargins(0, 15, 0, 0);
+    RectangleAcessar->setHeight(40);
+    RectangleAcessar->setMargins(0, 5, 0, 0);
     RectangleAcessar->setPositionY(80);
 
     EditLogin->OnEnter = [this](QObject *) { TAppUtils::EntraEdit(EditLogin); };
