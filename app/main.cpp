@@ -1,15 +1,23 @@
+#include "App.Form.Principal.h"
+#include "App.Lib.Exception.h"
 #include "RestRequest.h"
 
 #include <QApplication>
-#include <QLabel>
 
+#include <exception>
+
+// The start-up (update check, login) runs before the event loop, which starts only once a user
+// is in: a cancelled login or a failed start-up ends the process at once.
 int main(int argc, char **argv)
 {
     TRestRequest::GlobalInit();
     QApplication application(argc, argv);
-    QLabel label(QStringLiteral("Zunta"));
-    label.setObjectName(QStringLiteral("LabelZunta"));
-    label.resize(320, 120);
-    label.show();
-    return application.exec();
+    QApplication::setApplicationName(QStringLiteral("Zunta"));
+    TDravikHandleException::InstallApplicationHandler();
+    try {
+        return ExecuteZunta([] { return QApplication::exec(); });
+    } catch (...) {
+        TDravikHandleException::Handle(std::current_exception());
+        return 1;
+    }
 }

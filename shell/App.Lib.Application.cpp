@@ -4,6 +4,7 @@
 #include "App.Base.Form.h"
 #include "App.Lib.Exception.h"
 #include "App.Lib.ItemControl.h"
+#include "App.Lib.Menu.Top.h"
 #include "App.Lib.Message.Form.h"
 #include "App.Lib.Service.Connection.h"
 #include "App.Lib.Theme.h"
@@ -126,6 +127,7 @@ TApplicationZunta::~TApplicationZunta()
     TAppUtils::SetStopInactivityTimer({});
     if (m_activityFilter && QCoreApplication::instance())
         QCoreApplication::instance()->removeEventFilter(m_activityFilter.get());
+    ListMenu.clear();
     m_listOrderOpenedForm.clear();
     // The windows' destructors ask for the instance, which is already gone from its slot.
     auto forms = std::move(m_listFormOpened);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Common.Base.Types.h"
 #include "MultiView.h"
 
 #include <QList>
@@ -14,6 +15,7 @@
 #include <memory>
 
 class QObject;
+class TButtonTopMenu;
 class TEmpresaDto;
 class TFormBaseView;
 class TItemControl;
@@ -107,6 +109,11 @@ public:
     const QList<TFormBaseView *> &ListOrderOpenedForm() const { return m_listOrderOpenedForm; }
     // A window being destroyed leaves both lists without being freed again.
     void ForgetForm(TFormBaseView *AForm);
+
+    // The top-menu buttons the main window built from the menu rows, in the order built. A change
+    // of user takes the old ones off the bar and the new ones come after them; all go with the
+    // instance.
+    TObjectList<TButtonTopMenu> ListMenu;
 
     // The inactivity timer's handler and the logout image's action: the same-user re-login when
     // the lock is armed, else the change-of-user question.

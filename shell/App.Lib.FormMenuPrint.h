@@ -1,16 +1,13 @@
 #pragma once
 
-#include "App.Base.Form.h"
+#include "App.Base.Form.View.h"
 #include "Events.h"
 
 #include <QPointer>
 #include <QString>
 
-class TLabel;
-class TLayout;
 class TRectangle;
 class TSimpleButton;
-class TSpeedButton;
 class TVertScrollBox;
 
 // A popup list of buttons shown in the main window's side area: the list of open windows and the
@@ -27,7 +24,7 @@ class TVertScrollBox;
 // The popup frees itself when it closes (a button's click with SetCloseAfterClick, or its close
 // button), once that click has been handled; the docking area and the top panel stay disabled
 // while it shows.
-class TFormMenuPrint final : public TFormBase
+class TFormMenuPrint final : public TFormBaseView
 {
 public:
     // Asks for no permission.
@@ -42,27 +39,18 @@ public:
     TFormMenuPrint &AddButton(const QString &ACaption,
                               TNotifyEvent AClick,
                               bool AIsTitleButton = false,
-                              TFormBase *AForm = nullptr);
+                              TFormBaseView *AForm = nullptr);
     TFormMenuPrint &AddButton(const QString &ACaption, bool AIsTitleButton);
-    // Captioned with the window's title.
-    TFormMenuPrint &AddButton(TFormBase *AForm);
+    // Captioned with the window's title (its LabelTitleForm).
+    TFormMenuPrint &AddButton(TFormBaseView *AForm);
     TFormMenuPrint &SetCloseAfterClick(bool Value);
     // Shows the popup in the main window's side area and returns at once.
     TFormMenuPrint &Execute();
 
     bool IgnorePermission() override { return true; }
     void CloseForm() override;
-    void ApplyThemeApp() override;
 
-    // The view skeleton; while the popup shows, RectanglePrincipal is in the main window.
-    QPointer<TRectangle> RectanglePrincipal;
-    QPointer<TVertScrollBox> VertScrollBoxForm;
-    QPointer<TLayout> LayoutBackground;
-    QPointer<TRectangle> RectangleTitle;
-    QPointer<TLabel> LabelTitleForm;
-    QPointer<TSpeedButton> SpeedButtonClose;
-    QPointer<TLayout> LayoutControlsForm;
-    // The popup's own parts.
+    // The popup's own parts, inside the view's LayoutControlsForm.
     QPointer<TRectangle> RectangleMenu;
     QPointer<TVertScrollBox> VertScrollBoxButton;
 

@@ -1,5 +1,6 @@
 #include "App.Lib.FormMenuPrint.h"
 
+#include "App.Base.Form.View.h"
 #include "App.Lib.Application.h"
 #include "App.Lib.Button.h"
 #include "App.Lib.Theme.h"
@@ -24,11 +25,11 @@
 namespace {
 
 // A window that another window's popup can bring forward.
-class TFormCadastroBancoTeste final : public TFormBase
+class TFormCadastroBancoTeste final : public TFormBaseView
 {
 public:
     explicit TFormCadastroBancoTeste(QWidget *parent = nullptr)
-        : TFormBase(QStringLiteral("TFormCadastroBancoTeste"), parent)
+        : TFormBaseView(QStringLiteral("TFormCadastroBancoTeste"), parent)
     {
         setWindowTitle(QStringLiteral("Cadastro de Bancos"));
     }

@@ -32,7 +32,7 @@ TEST(FormAlertTest, ShowsTheTextUnderTheWarningsTitleWithoutAskingForPermission)
     EXPECT_EQ(alert->RectangleTitle->fillColor(),
               TThemeApp::Instance().ColorApp().MessageInformationColor);
     EXPECT_EQ(alert->LayoutBackground->parentWidget(), alert->VertScrollBoxForm->content());
-    EXPECT_EQ(alert->MemoAviso->parentWidget(), alert->LayoutControlsForm.data());
+    EXPECT_EQ(alert->MemoAviso->parentWidget(), alert->LayoutControlsForm);
     EXPECT_EQ(alert->MemoAviso->margins(), QMargins(5, 5, 5, 5));
     alert->MemoAviso->setText(QStringLiteral("Contrato com parcelas em atraso.\nVerifique."));
     EXPECT_EQ(alert->MemoAviso->lines().size(), 2);
