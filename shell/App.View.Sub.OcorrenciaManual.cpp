@@ -1,0 +1,208 @@
+#include "App.View.Sub.OcorrenciaManual.h"
+
+#include "App.Lib.Exception.h"
+#include "App.Lib.FormContainer.h"
+#include "App.Lib.Message.Form.h"
+#include "App.Lib.Utils.h"
+#include "App.Presenter.Ocorrencia.h"
+
+#include "Common.Lib.Utils.h"
+
+#include "Align.h"
+#include "AniIndicator.h"
+#include "Label.h"
+#include "Layouts.h"
+#include "Memo.h"
+#include "Shapes.h"
+#include "SpeedButton.h"
+#include "SysUtils.h"
+
+#include <QPointer>
+
+#include <memory>
+#include <optional>
+
+ZUNTA_REGISTER_FORM(TFormSubViewOcorrenciaManual)
+
+namespace {
+
+const QString SuccessMessage = QStringLiteral("SUCCESSOperação realizada com sucesso.");
+const QString NotFoundMessage = QStringLiteral("WARNING:Informações não localizadas.");
+
+} // namespace
+
+TFormSubViewOcorrenciaManual::TFormSubViewOcorrenciaManual(QWidget *AParent)
+    : TFormBaseView(QStringLiteral("TFormSubViewOcorrenciaManual"), AParent)
+{
+    setWindowTitle(QStringLiteral("OCORRÊNCIA"));
+    resize(761, 460);
+
+    LabelTitleOcorrencia = new TLabel(LayoutControlsForm, QStringLiteral("LabelTitleOcorrencia"));
+    LabelTitleOcorrencia->setAlign(TAlignLayout::Top);
+    LabelTitleOcorrencia->setHeight(40);
+    LabelTitleOcorrencia->setMargins(16, 8, 16, 0);
+    LabelTitleOcorrencia->setFontSize(20);
+    LabelTitleOcorrencia->setText(QStringLiteral("OCORRÊNCIA"));
+
+    // The save button's strip, so that the memo takes all the room above it.
+    auto *layoutGravar = new TLayout(LayoutControlsForm, QStringLiteral("LayoutGravar"));
+    layoutGravar->setAlign(TAlignLayout::Bottom);
+    layoutGravar->setHeight(67);
+
+    RectangleGravar = new TRectangle(layoutGravar, QStringLiteral("RectangleGravar"));
+    RectangleGravar->setAlign(TAlignLayout::Right);
+    RectangleGravar->setSize(149, 51);
+    RectangleGravar->setMargins(0, 8, 16, 8);
+    RectangleGravar->setFillColor(0xFF3594C5);
+    RectangleGravar->setStrokeColor(TAlphaColors::Null);
+    RectangleGravar->setCursor(Qt::PointingHandCursor);
+    RectangleGravar->OnClick
+        = [this](QObject *) { TDravikHandleException::Guard([this] { RectangleGravarClick(); }); };
+
+    LabelGravar = new TLabel(RectangleGravar, QStringLiteral("LabelGravar"));
+    LabelGravar->setAlign(TAlignLayout::Client);
+    LabelGravar->setHorzAlign(TTextAlign::Center);
+    LabelGravar->setFontColor(TAlphaColors::White);
+    LabelGravar->setFontSize(18);
+    LabelGravar->setText(QStringLiteral("Gravar"));
+    LabelGravar->setHitTest(false);
+
+    MemoOcorrencia = new TMemo(LayoutControlsForm, QStringLiteral("MemoOcorrencia"));
+    MemoOcorrencia->setAlign(TAlignLayout::Client);
+    MemoOcorrencia->setMargins(16, 8, 16, 0);
+    MemoOcorrencia->setMinimumSize(QSize(320, 160));
+    MemoOcorrencia->resize(729, 309);
+
+    AniIndicatorLoading->raise();
+    AniIndicatorLoading->setVisible(false);
+}
+
+void TFormSubViewOcorrenciaManual::ApplyThemeApp()
+{
+    TFormBaseView::ApplyThemeApp();
+    // The save button follows the Movimentar permission of this window class.
+    AddPermissionMovimentar(RectangleGravar);
+}
+
+void TFormSubViewOcorrenciaManual::SetSomenteLeitura(bool Value)
+{
+    FSomenteLeitura = Value;
+    MemoOcorrencia->setReadOnly(Value);
+    RectangleGravar->setVisible(!Value);
+    LabelTitleOcorrencia->setText(Value ? QStringLiteral("OCORRÊNCIAS")
+                                        : QStringLiteral("OCORRÊNCIA MANUAL"));
+}
+
+void TFormSubViewOcorrenciaManual::runWithOverlay(std::function<void()> work,
+                                                  std::function<void()> done)
+{
+    // Each action keeps the overlay it showed, so overlapping actions never close another's.
+    auto overlay = std::make_shared<std::unique_ptr<TFormContainer>>();
+    const QPointer<TFormSubViewOcorrenciaManual> self(this);
+    TUtils::CustomThread(
+        [overlay, self] {
+            *overlay = TFormContainer::New();
+            (*overlay)->Execute();
+            if (self) {
+                self->AniIndicatorLoading->raise();
+                self->AniIndicatorLoading->setEnabled(true);
+                self->AniIndicatorLoading->setVisible(true);
+            }
+        },
+        std::move(work),
+        [overlay, self, done = std::move(done)](bool AError) {
+            if (self) {
+                self->AniIndicatorLoading->setEnabled(false);
+                self->AniIndicatorLoading->setVisible(false);
+                self->AniIndicatorLoading->lower();
+            }
+            overlay->reset();
+            if (!AError && self && done)
+                done();
+        },
+        [](const TWorkerThread &sender) {
+            TAppUtils::HandleTerminateThread(sender.FatalException());
+        },
+        [](const QString &message) { TAppUtils::UtilsException(message); });
+}
+
+void TFormSubViewOcorrenciaManual::RectangleGravarClick()
+{
+    const QString text = MemoOcorrencia->text();
+    // A reason of blanks only says nothing, so it is refused like an empty one.
+    TOcorrenciaPresenter::validarOcorrenciaManual(text);
+
+    if (FProcSalvar) {
+        // A failure of the caller's action leaves the view open with its text.
+        FProcSalvar();
+        if (!FNaoMostrarMensagem)
+            TAppUtils::MessageSystem(SuccessMessage);
+        SpeedButtonClose->OnClick(SpeedButtonClose);
+        return;
+    }
+
+    if (TAppUtils::MessageSystem(Format(QStringLiteral("QUESTION:Confirma gerar %s?"),
+                                        { QStringLiteral("a ocorrência manual") }))
+        != mrYes)
+        return;
+
+    // The worker reads only these copies, never the view.
+    struct TPost
+    {
+        std::int64_t IdObjeto;
+        QString NomeClasse;
+        QString Texto;
+        bool Failed = false;
+    };
+    auto post = std::make_shared<TPost>(TPost { FIdObjeto, FNomeClasse, text });
+    const QPointer<TFormSubViewOcorrenciaManual> self(this);
+    runWithOverlay(
+        [post] {
+            try {
+                TBasePresenter::Create<TOcorrenciaPresenter>()->gravarOcorrenciaManual(
+                    post->IdObjeto, post->Texto, post->NomeClasse);
+            } catch (const std::exception &) {
+                post->Failed = true;
+                TAppUtils::MessageSystem(
+                    ExceptionMessage(std::current_exception(), QStringLiteral("ERROR:")));
+            }
+        },
+        [post, self] {
+            if (post->Failed)
+                return;
+            TAppUtils::MessageSystem(SuccessMessage);
+            if (self)
+                self->SpeedButtonClose->OnClick(self->SpeedButtonClose);
+        });
+}
+
+void TFormSubViewOcorrenciaManual::pesquisarOcorrencias()
+{
+    if (FIdObjeto <= 0 || FNomeClasse.isEmpty()) {
+        TAppUtils::MessageSystem(NotFoundMessage);
+        return;
+    }
+    struct TRead
+    {
+        std::int64_t IdObjeto;
+        QString NomeClasse;
+        std::optional<QString> Texto;
+    };
+    auto read = std::make_shared<TRead>(TRead { FIdObjeto, FNomeClasse, std::nullopt });
+    const QPointer<TFormSubViewOcorrenciaManual> self(this);
+    runWithOverlay(
+        [read] {
+            try {
+                read->Texto = TBasePresenter::Create<TOcorrenciaPresenter>()->pesquisarOcorrencias(
+                    read->IdObjeto, read->NomeClasse);
+            } catch (const std::exception &) {
+                TAppUtils::MessageSystem(
+                    ExceptionMessage(std::current_exception(), NotFoundMessage));
+            }
+        },
+        [read, self] {
+            // A failed read leaves the memo as it was.
+            if (read->Texto && self)
+                self->MemoOcorrencia->setText(*read->Texto);
+        });
+}
