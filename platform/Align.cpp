@@ -31,6 +31,19 @@ void realignParentOf(QWidget *control)
         layout->invalidate();
 }
 
+// No part of the widget shows through its ancestors (a row scrolled away in a long list).
+bool outOfSight(const QWidget *widget)
+{
+    QRect area = widget->rect();
+    for (const QWidget *w = widget; !w->isWindow(); w = w->parentWidget()) {
+        area.translate(w->pos());
+        area &= w->parentWidget()->rect();
+        if (area.isEmpty())
+            return true;
+    }
+    return false;
+}
+
 QRect nonNegative(const QRect &rect)
 {
     return QRect(rect.topLeft(), QSize(std::max(0, rect.width()), std::max(0, rect.height())));
@@ -158,16 +171,17 @@ void TAlignedLayout::adopt(QWidget *child)
 {
     if (child->isWindow() || child->objectName().startsWith(QLatin1String("qt_")))
         return;
-    for (const Entry &entry : std::as_const(m_entries)) {
-        if (entry.Item->widget() == child)
-            return;
-    }
+    // A set, not a walk through the entries: a list of thousands of rows adopts each of them.
+    if (m_adopted.contains(child))
+        return;
     addWidget(child);
     child->installEventFilter(this);
 }
 
 void TAlignedLayout::addItem(QLayoutItem *item)
 {
+    if (QWidget *widget = item->widget())
+        m_adopted.insert(widget);
     m_entries.append(Entry { item, m_nextOrder++ });
     invalidate();
 }
@@ -182,6 +196,8 @@ QLayoutItem *TAlignedLayout::takeAt(int index)
     if (index < 0 || index >= m_entries.size())
         return nullptr;
     QLayoutItem *item = m_entries.takeAt(index).Item;
+    if (QWidget *widget = item->widget())
+        m_adopted.remove(widget);
     invalidate();
     return item;
 }
@@ -443,6 +459,11 @@ bool TAlignedLayout::eventFilter(QObject *watched, QEvent *event)
     case QEvent::HideToParent:
         invalidate();
         break;
+    case QEvent::UpdateLater:
+        // Each widget shown asks for a repaint; Qt weighs every such request against all the
+        // widget's later siblings, so showing a list of thousands of rows at once took minutes.
+        // A widget out of sight is repainted anyway when it is moved or scrolled into sight.
+        return outOfSight(widget);
     default:
         break;
     }

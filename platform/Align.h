@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMargins>
 #include <QMetaType>
+#include <QSet>
 #include <QSize>
 
 class QWidget;
@@ -103,6 +104,7 @@ private:
     Mode m_mode;
     QSize m_itemSize { 100, 30 };
     QList<Entry> m_entries;
+    QSet<const QWidget *> m_adopted;
     quint64 m_nextOrder = 0;
     bool m_arranging = false;
 };
