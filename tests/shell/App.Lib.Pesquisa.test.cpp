@@ -345,7 +345,8 @@ TEST_F(PesquisaTest, NoMatchWarnsAndEndsTheLookupUnseen)
     backend.on("GET", listPath, [](const RecordedRequest &request) { return pageOf(0, request); });
     search(QStringLiteral("zeca"));
 
-    ASSERT_TRUE(waitFor([] { return lookupEnded(); }));
+    // The lookup may end before the warning, which comes from the list's failure step, is shown.
+    ASSERT_TRUE(waitFor([this] { return lookupEnded() && !dialogs.messageTexts().isEmpty(); }));
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList { QStringLiteral("WARNING:Informações não localizadas.") });
     EXPECT_EQ(apoioShown.Shown, 0);
