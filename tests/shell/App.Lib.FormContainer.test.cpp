@@ -11,14 +11,14 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -202,7 +202,18 @@ TEST_F(FormContainerTest, OverlappingActionsEachCloseTheirOwnOverlay)
     // Two worker actions, each with the overlay it showed; the first ends while the second runs.
     struct TAction
     {
-        std::atomic<bool> Release = false;
+        // The worker step waits, without polling, until the test releases it.
+        std::mutex Mutex;
+        std::condition_variable Released;
+        bool Release = false;
+        void release()
+        {
+            {
+                const std::lock_guard lock(Mutex);
+                Release = true;
+            }
+            Released.notify_all();
+        }
         std::unique_ptr<TFormContainer> Overlay;
         QPointer<TFormContainer> Shown;
         bool Done = false;
@@ -217,8 +228,8 @@ TEST_F(FormContainerTest, OverlappingActionsEachCloseTheirOwnOverlay)
                 action->Shown = action->Overlay.get();
             },
             [action] {
-                while (!action->Release)
-                    QThread::msleep(1);
+                std::unique_lock lock(action->Mutex);
+                action->Released.wait(lock, [&] { return action->Release; });
             },
             [action](bool) {
                 action->Overlay.reset();
@@ -230,7 +241,8 @@ TEST_F(FormContainerTest, OverlappingActionsEachCloseTheirOwnOverlay)
     start(first);
     start(second);
     const auto finish = [&] {
-        first->Release = second->Release = true;
+        first->release();
+        second->release();
         return waitFor([&] { return first->Done && second->Done; });
     };
     if (!waitFor([&] { return first->Shown && second->Shown; })) {
@@ -239,7 +251,7 @@ TEST_F(FormContainerTest, OverlappingActionsEachCloseTheirOwnOverlay)
     }
     EXPECT_NE(first->Shown, second->Shown);
 
-    first->Release = true;
+    first->release();
     EXPECT_TRUE(waitFor([&] { return first->Done; }));
     EXPECT_TRUE(first->Shown.isNull());
     EXPECT_FALSE(second->Shown.isNull());
