@@ -1,0 +1,507 @@
+#include "App.Base.Form.Cadastro.h"
+
+#include "App.Base.Adapter.Cadastro.h"
+#include "App.Base.Presenter.SubCadastro.h"
+#include "App.Lib.FrameList.h"
+#include "App.Lib.ItemControl.h"
+#include "App.Lib.List.FillDados.h"
+#include "App.Lib.ManagerControls.h"
+#include "App.Presenter.ListaSistema.h"
+#include "AniIndicator.h"
+#include "Common.Base.ClassInfo.Build.h"
+#include "Common.Base.Dto.h"
+#include "Common.Lib.Utils.h"
+#include "Edit.h"
+#include "Layouts.h"
+#include "ScrollBox.h"
+#include "SpeedButton.h"
+#include "TabControl.h"
+
+#include "ShellWindows.h"
+#include "support/WaitFor.h"
+
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// The two child lists of the test record: its phones and its e-mails.
+class TTelefoneCadastroTesteEntity final : public TBaseEntity
+{
+    ZUNTA_CLASS(TTelefoneCadastroTesteEntity)
+    QString Nome;
+};
+BOOST_DESCRIBE_STRUCT(TTelefoneCadastroTesteEntity, (TBaseEntity), (Nome))
+ZUNTA_DEFINE_CLASS(TTelefoneCadastroTesteEntity)
+
+class TTelefoneCadastroTesteDto final : public TBaseDto
+{
+    ZUNTA_CLASS(TTelefoneCadastroTesteDto)
+    QString Nome;
+};
+BOOST_DESCRIBE_STRUCT(TTelefoneCadastroTesteDto, (TBaseDto), (Nome))
+ZUNTA_DEFINE_CLASS(TTelefoneCadastroTesteDto)
+
+namespace {
+
+const QString kPermissionWarning
+    = QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso.");
+const QString kQuestionDiscard = QStringLiteral(
+    "QUESTION:Após a confirmação, as informações preenchidas serão perdidas.\r\nDeseja continuar?");
+const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
+constexpr int kYes = 6;
+constexpr int kNo = 7;
+
+class TFilhoCadastroTesteService final : public TBaseService
+{
+public:
+    explicit TFilhoCadastroTesteService(const QString &AClassName)
+        : TBaseService(AClassName)
+    { }
+};
+
+// A child list read for the opened record: the record's id goes as the fixed filter, as the
+// business child presenters send it. Both lists share the phone rows; only the resource differs.
+class TFilhoCadastroTestePresenter final : public TBaseSubCadastroPresenter
+{
+public:
+    explicit TFilhoCadastroTestePresenter(const QString &AServiceName)
+        : TBaseSubCadastroPresenter(QStringLiteral("TFilhoCadastroTestePresenter"))
+        , m_serviceName(AServiceName)
+    { }
+
+    void findByFilterToDataSet() override
+    {
+        TBasePresenter::findByFilterToDataSet();
+        TBasePresenter::findByFilterToDataSet<TTelefoneCadastroTesteDto>();
+    }
+
+protected:
+    void CreateFieldsDataSet() override
+    {
+        TBaseSubCadastroPresenter::CreateFieldsDataSet();
+        DataSetInfo().AddField(QStringLiteral("NOME"), TFieldType::String, 100);
+    }
+    std::unique_ptr<TBaseEntity> CreateEntity() override
+    {
+        return std::make_unique<TTelefoneCadastroTesteEntity>();
+    }
+    std::unique_ptr<TBaseService> CreateService() override
+    {
+        return std::make_unique<TFilhoCadastroTesteService>(m_serviceName);
+    }
+    void beforeFindByFilter() override { ValueFixFilter = QString::number(IdPrincipal); }
+
+private:
+    QString m_serviceName;
+};
+
+// A child list of the window: its scroll box on the record tab, its presenter and row list.
+struct ListaFilho
+{
+    ListaFilho(QWidget *AParent, const QString &AName, const QString &AServiceName)
+        : scroll(new TVertScrollBox(AParent, AName))
+        , presenter(TBasePresenter::Create<TFilhoCadastroTestePresenter>(AServiceName))
+    {
+        list.SetVertScroll(scroll);
+        list.SetPresenter(presenter.get());
+        list.SetProcFillFrameItem([this](TMemTable &, TFrameBaseAdapter *&AFrame) {
+            AFrame = new TFrameBaseAdapterCadastro(scroll);
+        });
+    }
+    int rows() const { return int(scroll->controls().size()); }
+
+    TVertScrollBox *scroll;
+    std::unique_ptr<TFilhoCadastroTestePresenter> presenter;
+    TFrameList list;
+};
+
+// A small main registration window over the system lists, with two child lists and, when asked
+// for, a filter bar with one filter edit.
+class TFormCadastroPrincipalTeste final : public TFormBaseCadastro
+{
+public:
+    explicit TFormCadastroPrincipalTeste(bool AFiltro, QWidget *AParent = nullptr)
+        : TFormBaseCadastro(QStringLiteral("TFormCadastroPrincipalTeste"), AParent)
+        , m_filtro(AFiltro)
+    {
+        setWindowTitle(QStringLiteral("Lista Teste"));
+        resize(800, 600);
+        QWidget *content = VertScrollBoxControls->content();
+        EditCodigo = new TEdit(content, QStringLiteral("EditCodigo"));
+        EditDescricao = new TEdit(content, QStringLiteral("EditDescricao"));
+        EditFiltroTipo = new TEdit(ToolBarFiltros, QStringLiteral("EditFiltroTipo"));
+        Telefones = std::make_unique<ListaFilho>(content,
+                                                 QStringLiteral("VertScrollBoxTelefones"),
+                                                 QStringLiteral("TTelefoneTesteService"));
+        Emails = std::make_unique<ListaFilho>(
+            content, QStringLiteral("VertScrollBoxEmails"), QStringLiteral("TEmailTesteService"));
+    }
+
+    TEdit *EditCodigo;
+    TEdit *EditDescricao;
+    TEdit *EditFiltroTipo;
+    std::unique_ptr<ListaFilho> Telefones;
+    std::unique_ptr<ListaFilho> Emails;
+    // What afterFillForm saw: its thread and the code already in its control.
+    int Fills = 0;
+    bool FilledOnMainThread = false;
+    QString CodigoWhenFilled;
+
+    void afterFillForm() override
+    {
+        ++Fills;
+        FilledOnMainThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+        CodigoWhenFilled = EditCodigo->text();
+        TFormBaseCadastro::afterFillForm();
+    }
+    void enablePanelFilter() override
+    {
+        TFormBaseCadastro::enablePanelFilter();
+        FEnabledPanelFilter = m_filtro;
+    }
+    void fillListFilterControl() override
+    {
+        TItemControl &item = FPresenter->ManagerFilterControls().AddItemControl();
+        item.TitleControl = QStringLiteral("Tipo");
+        item.SetControl(EditFiltroTipo);
+    }
+
+protected:
+    void FormCreate() override
+    {
+        TFormBaseCadastro::FormCreate();
+        FListFillDados->AddFrameList(&Telefones->list).AddFrameList(&Emails->list);
+        SpeedButtonNovoEdicao->setVisible(true);
+    }
+    void SetInfoPresenter() override
+    {
+        SetPresenter(TBasePresenter::Create<TListaSistemaPresenter>());
+        TFormBaseCadastro::SetInfoPresenter();
+    }
+    void fillListControl() override
+    {
+        TFormBaseCadastro::fillListControl();
+        FPresenter->ManagerControls().AddItemControl().SetControl(EditCodigo);
+        FPresenter->ManagerControls().AddItemControl().SetControl(EditDescricao);
+    }
+    void fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame) override
+    {
+        AFrame = new TFrameBaseAdapterCadastro(VertScrollBoxDados);
+        TFormBaseCadastro::fillFrameItem(ADataSet, AFrame);
+    }
+
+private:
+    bool m_filtro;
+};
+
+const char *const kPage = R"({"total":1,"pages":1,"listHelper":[)"
+                          R"({"id":5,"codigo":"C5","descricao":"CINCO","tipo":"T"}]})";
+const char *const kRecord5 = R"({"id":5,"codigo":"C5","descricao":"CINCO","tipo":"T"})";
+
+class FormCadastroTest : public ShellWindowsTest
+{
+protected:
+    void SetUp() override
+    {
+        login(1); // the administrator: every permission
+        backend.on("GET", "/telefone-teste", FakeReply::empty(304));
+        backend.on("GET", "/email-teste", FakeReply::empty(304));
+    }
+    void TearDown() override
+    {
+        waitIdle();
+        if (form)
+            form->SetItemControlPesquisa(nullptr);
+        form.reset();
+        ShellWindowsTest::TearDown();
+    }
+    void create(bool AFiltro = false)
+    {
+        form.reset(TFormBase::Create<TFormCadastroPrincipalTeste>(AFiltro));
+        form->ProcCloseForm = [this] { ++closed; };
+    }
+    static void waitIdle()
+    {
+        ASSERT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
+        QCoreApplication::processEvents();
+    }
+    // Lists the page of kPage and returns its one row.
+    TFrameBaseAdapterCadastro *listRows()
+    {
+        backend.on("GET", "/lista-sistema", FakeReply::json(kPage));
+        form->EditPesquisar->setText(QStringLiteral("C"));
+        form->SearchEditButtonPesquisar->click();
+        waitIdle();
+        const auto rows = form->VertScrollBoxDados->findChildren<TFrameBaseAdapterCadastro *>();
+        return rows.size() == 1 ? rows.front() : nullptr;
+    }
+    void openRecord5()
+    {
+        backend.on("GET", "/lista-sistema/5", FakeReply::json(kRecord5));
+        form->SetIdRegistro(5);
+        form->executeEditar(nullptr);
+        waitIdle();
+    }
+    bool recordTabActive() const
+    {
+        return form->TabControlCadastro->activeTab() == form->TabItemEdicao;
+    }
+    QStringList getPaths() const
+    {
+        QStringList paths;
+        for (const RecordedRequest &request : backend.requests())
+            if (request.method == "GET")
+                paths << QString::fromStdString(request.path);
+        return paths;
+    }
+
+    std::unique_ptr<TFormCadastroPrincipalTeste> form;
+    int closed = 0;
+};
+
+TEST_F(FormCadastroTest, RecordLoadFillsControlsOnTheMainThreadThenReadsEachChildListInOrder)
+{
+    create();
+    backend.on("GET",
+               "/lista-sistema/7",
+               FakeReply::json(R"({"id":7,"codigo":"C7","descricao":"SETE","tipo":"T"})"));
+    backend.on("GET",
+               "/telefone-teste",
+               FakeReply::json(R"({"total":2,"pages":1,"listHelper":[)"
+                               R"({"id":70,"nome":"FIXO"},{"id":71,"nome":"CELULAR"}]})"));
+    backend.on("GET",
+               "/email-teste",
+               FakeReply::json(R"({"total":1,"pages":1,"listHelper":[{"id":80,"nome":"A@B"}]})"));
+    backend.clearRequests();
+
+    form->SetIdRegistro(7);
+    form->executeEditar(nullptr);
+    EXPECT_TRUE(form->IsLoadingRegistro());
+    waitIdle();
+
+    EXPECT_EQ(getPaths(), (QStringList { "/lista-sistema/7", "/telefone-teste", "/email-teste" }));
+    for (const char *path : { "/telefone-teste", "/email-teste" }) {
+        const RecordedRequest read = *backend.last("GET", path);
+        EXPECT_EQ(read.param("limit"), "5000") << path;
+        EXPECT_EQ(read.param("fix-filter"), "7") << path;
+    }
+    EXPECT_EQ(form->Fills, 1);
+    EXPECT_TRUE(form->FilledOnMainThread);
+    EXPECT_EQ(form->CodigoWhenFilled, QStringLiteral("C7")) << "controls filled before the lists";
+    EXPECT_EQ(form->Telefones->rows(), 2);
+    EXPECT_EQ(form->Emails->rows(), 1);
+    EXPECT_TRUE(recordTabActive());
+    EXPECT_EQ(form->EditID->text(), QStringLiteral("7"));
+    EXPECT_TRUE(form->EditCodigo->isEnabled());
+    EXPECT_FALSE(form->IsLoadingRegistro());
+    EXPECT_FALSE(form->AniIndicatorLoading->Visible());
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+}
+
+// A new record saved followed by a blank one is covered by the skeleton's
+// ReturnWithUnsavedRecordAsksToSave; here the existing record's path.
+TEST_F(FormCadastroTest, SavingAnExistingRecordReadsItBackFromTheBackEnd)
+{
+    create();
+    openRecord5();
+    ASSERT_TRUE(recordTabActive());
+    form->EditDescricao->setText(QStringLiteral("NOVA"));
+    backend.on("POST", "/lista-sistema", FakeReply::json(R"({"id":5,"codigo":"C5"})"));
+    backend.on("GET",
+               "/lista-sistema/5",
+               FakeReply::json(R"({"id":5,"codigo":"C5","descricao":"NOVA GRAVADA","tipo":"T"})"));
+    backend.clearRequests();
+
+    form->SpeedButtonSalvar->click();
+    waitIdle();
+
+    ASSERT_EQ(backend.count("POST", "/lista-sistema"), 1u);
+    const std::string body = backend.last("POST", "/lista-sistema")->body;
+    EXPECT_NE(body.find(R"("descricao":"NOVA")"), std::string::npos) << body;
+    EXPECT_NE(body.find(R"("id":5)"), std::string::npos) << body;
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(getPaths(), (QStringList { "/lista-sistema/5", "/telefone-teste", "/email-teste" }))
+        << "the record and its child lists are read again";
+    EXPECT_TRUE(recordTabActive());
+    EXPECT_EQ(form->EditID->text(), QStringLiteral("5"));
+    EXPECT_EQ(form->EditDescricao->text(), QStringLiteral("NOVA GRAVADA"));
+}
+
+TEST_F(FormCadastroTest, UserWhoMayViewButNotEditOpensTheRecordReadOnly)
+{
+    create();
+    TFrameBaseAdapterCadastro *row = listRows();
+    ASSERT_NE(row, nullptr);
+    form->FPermissionEditar = false;
+    backend.on("GET", "/lista-sistema/5", FakeReply::json(kRecord5));
+
+    row->SpeedButtonEdit->click();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kPermissionWarning });
+    EXPECT_TRUE(form->IsListTabActive());
+
+    dialogs.clearMessages();
+    row->SpeedButtonView->click();
+    waitIdle();
+    ASSERT_TRUE(recordTabActive());
+    EXPECT_TRUE(form->IsViewForm());
+    EXPECT_EQ(form->EditCodigo->text(), QStringLiteral("C5"));
+    EXPECT_FALSE(form->EditCodigo->isEnabled());
+    EXPECT_FALSE(form->SpeedButtonSalvar->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->SpeedButtonEditar->isVisibleTo(form.get()));
+
+    form->SpeedButtonEditar->click();
+    waitIdle();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kPermissionWarning });
+    EXPECT_TRUE(form->IsViewForm());
+    EXPECT_EQ(backend.count("GET", "/lista-sistema/5"), 1u);
+}
+
+// "Novo" on the record tab: a record not saved yet is only thrown away after confirmation.
+struct NovoCase
+{
+    const char *name;
+    bool saved; // the record on the tab has an id
+    int answer; // when asked
+    bool asks;
+    bool keepsValues;
+};
+
+void PrintTo(const NovoCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class NovoEdicaoTest : public FormCadastroTest, public ::testing::WithParamInterface<NovoCase>
+{
+};
+
+TEST_P(NovoEdicaoTest, NovoOnTheRecordTab)
+{
+    const NovoCase &row = GetParam();
+    create();
+    if (row.saved) {
+        openRecord5();
+    } else {
+        form->SpeedButtonNovo->click();
+        form->EditCodigo->setText(QStringLiteral("DIGITADO"));
+    }
+    ASSERT_TRUE(recordTabActive());
+    if (row.asks)
+        dialogs.answerQuestion(row.answer);
+
+    form->SpeedButtonNovoEdicao->click();
+
+    EXPECT_EQ(dialogs.messageTexts(), row.asks ? QStringList { kQuestionDiscard } : QStringList());
+    EXPECT_TRUE(recordTabActive());
+    EXPECT_EQ(form->EditCodigo->text().isEmpty(), !row.keepsValues)
+        << form->EditCodigo->text().toStdString();
+    EXPECT_TRUE(form->EditID->text().isEmpty());
+}
+
+const NovoCase kNovoCases[] = {
+    { "UnsavedAnsweredNo", false, kNo, true, true },
+    { "UnsavedAnsweredYes", false, kYes, true, false },
+    { "SavedAsksNothing", true, kNo, false, false },
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         NovoEdicaoTest,
+                         ::testing::ValuesIn(kNovoCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(FormCadastroTest, FilterButtonTogglesTheFilterBarAboveTheSearchBar)
+{
+    create(false);
+    EXPECT_FALSE(form->SpeedButtonFiltro->Visible()) << "a window without filter bar";
+    form->SpeedButtonFiltroClick(nullptr);
+    EXPECT_FALSE(form->ToolBarFiltros->Visible());
+
+    create(true);
+    EXPECT_TRUE(form->SpeedButtonFiltro->Visible());
+    EXPECT_FALSE(form->ToolBarFiltros->Visible()) << "hidden at creation";
+    EXPECT_EQ(form->SpeedButtonFiltro->styleLookup(), QStringLiteral("arrowdowntoolbutton"));
+
+    form->SpeedButtonFiltro->click();
+    RealignAll(form.get());
+    EXPECT_TRUE(form->ToolBarFiltros->Visible());
+    EXPECT_EQ(form->SpeedButtonFiltro->styleLookup(), QStringLiteral("arrowuptoolbutton"));
+    EXPECT_LT(form->ToolBarFiltros->y(), form->ToolBarPesquisa->y());
+    EXPECT_LT(form->SpeedButtonFiltro->x(), form->EditPesquisar->x());
+
+    form->SpeedButtonFiltro->click();
+    form->SpeedButtonFiltro->click();
+    RealignAll(form.get());
+    EXPECT_LT(form->ToolBarFiltros->y(), form->ToolBarPesquisa->y()) << "shown again, still first";
+
+    form->SpeedButtonFiltro->click();
+    EXPECT_FALSE(form->ToolBarFiltros->Visible());
+    EXPECT_EQ(form->SpeedButtonFiltro->styleLookup(), QStringLiteral("arrowdowntoolbutton"));
+}
+
+TEST_F(FormCadastroTest, ChangingAFilterControlEmptiesTheListAndTheSearchText)
+{
+    create(true);
+    ASSERT_EQ(form->Presenter()->ListFilterControlsFill().size(), 1u);
+    ASSERT_NE(listRows(), nullptr);
+    ASSERT_FALSE(form->EditPesquisar->text().isEmpty());
+    const std::size_t searches = backend.count("GET", "/lista-sistema");
+
+    form->EditFiltroTipo->setText(QStringLiteral("T"));
+
+    EXPECT_TRUE(form->VertScrollBoxDados->findChildren<TFrameBaseAdapterCadastro *>().isEmpty());
+    EXPECT_TRUE(form->EditPesquisar->text().isEmpty());
+    EXPECT_EQ(backend.count("GET", "/lista-sistema"), searches) << "the user searches again";
+}
+
+// A failed read never leaves the cleared record tab behind, whose save would post a blank record.
+TEST_F(FormCadastroTest, FailedRecordLoadReturnsToTheList)
+{
+    create();
+    TFrameBaseAdapterCadastro *row = listRows();
+    ASSERT_NE(row, nullptr);
+    backend.on("GET", "/lista-sistema/5", FakeReply::text("ERROR:Falha ao ler o registro.", 500));
+
+    row->SpeedButtonEdit->click();
+    waitIdle();
+
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList { QStringLiteral("ERROR:Falha ao ler o registro.") });
+    EXPECT_TRUE(form->IsListTabActive());
+    EXPECT_TRUE(form->EditID->text().isEmpty());
+    EXPECT_FALSE(form->IsLoadingRegistro());
+    EXPECT_FALSE(form->AniIndicatorLoading->Visible());
+    EXPECT_EQ(form->Fills, 0);
+    EXPECT_EQ(backend.count("GET", "/telefone-teste"), 0u);
+
+    // The same record read well afterwards opens as usual.
+    backend.on("GET", "/lista-sistema/5", FakeReply::json(kRecord5));
+    row = form->VertScrollBoxDados->findChildren<TFrameBaseAdapterCadastro *>().value(0);
+    ASSERT_NE(row, nullptr) << "the list is kept";
+    row->SpeedButtonEdit->click();
+    waitIdle();
+    EXPECT_TRUE(recordTabActive());
+    EXPECT_EQ(form->EditCodigo->text(), QStringLiteral("C5"));
+}
+
+TEST_F(FormCadastroTest, FailedRecordLoadInLookupModeClosesTheWindow)
+{
+    create();
+    QWidget owner;
+    auto *editLookup = new TEdit(&owner, QStringLiteral("EditLista"));
+    TItemControl lookup;
+    lookup.SetControl(editLookup);
+    editLookup->setText(QStringLiteral("5"));
+    backend.on("GET", "/lista-sistema/5", FakeReply::text("ERROR:Falha ao ler o registro.", 500));
+
+    form->SetItemControlPesquisa(&lookup);
+    waitIdle();
+
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList { QStringLiteral("ERROR:Falha ao ler o registro.") });
+    EXPECT_EQ(closed, 1) << "no list to go back to";
+    EXPECT_EQ(backend.count("POST", "/lista-sistema"), 0u);
+}
+
+} // namespace
