@@ -1,0 +1,188 @@
+#include "App.Form.Cadastro.Ocorrencia.h"
+
+#include "App.Adapter.Frame.Ocorrencia.h"
+#include "App.Lib.FormContainer.h"
+#include "App.View.Sub.OcorrenciaManual.h"
+#include "Common.Lib.Utils.h"
+#include "CheckBox.h"
+#include "Edit.h"
+#include "Label.h"
+#include "Layouts.h"
+#include "Memo.h"
+#include "ScrollBox.h"
+#include "Shapes.h"
+#include "SpeedButton.h"
+#include "TabControl.h"
+
+#include "ShellWindows.h"
+#include "support/WaitFor.h"
+#include "support/WidgetInput.h"
+
+#include <QApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Three occurrences: removed and manual, changed only, and one without any flag.
+const char *const kPage
+    = R"({"total":3,"pages":1,"listHelper":[)"
+      R"({"id":1,"idObjeto":5000000001,"dataCadastro":"2024-03-15T09:05:07.000Z","usuario":"ANA",)"
+      R"("descricaoClasse":"Contratos","ocorrencia":"Motivo: desistiu",)"
+      R"("isRegistroRemovido":true,"isOcorrenciaManual":true},)"
+      R"({"id":2,"idObjeto":12,"dataCadastro":"2024-03-16T18:30:00.000Z","usuario":"BIA",)"
+      R"("descricaoClasse":"Pessoas","ocorrencia":"Nome: A -> B","isRegistroAlterado":true},)"
+      R"({"id":3,"idObjeto":13,"dataCadastro":"2024-03-17T08:00:00.000Z","usuario":"CAIO",)"
+      R"("descricaoClasse":"Planos","ocorrencia":"Texto livre"}]})";
+
+QJsonObject jsonOf(const std::string &body)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(body)).object();
+}
+
+class FormCadastroOcorrenciaTest : public ShellWindowsTest
+{
+protected:
+    void SetUp() override
+    {
+        login(1); // the administrator: every permission
+        form.reset(TFormBase::Create<TFormCadastroOcorrencia>());
+        form->show();
+    }
+    void TearDown() override
+    {
+        waitIdle();
+        form.reset();
+        ShellWindowsTest::TearDown();
+    }
+    static void waitIdle()
+    {
+        ASSERT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
+        QCoreApplication::processEvents();
+    }
+    QList<TOcorrenciaFrameAdapter *> rows() const
+    {
+        return form->VertScrollBoxDados->findChildren<TOcorrenciaFrameAdapter *>();
+    }
+    void search()
+    {
+        backend.on("GET", "/ocorrencia", FakeReply::json(kPage));
+        form->SearchEditButtonPesquisar->click();
+        waitIdle();
+    }
+
+    std::unique_ptr<TFormCadastroOcorrencia> form;
+};
+
+TEST_F(FormCadastroOcorrenciaTest, RowsTellWhatHappenedAndOfferOnlyTheTextButton)
+{
+    search();
+    const auto list = rows();
+    ASSERT_EQ(list.size(), 3);
+    struct Expected
+    {
+        QString Local, Id, Data, Usuario, Ocorrencia;
+    };
+    const Expected expected[] = {
+        { QStringLiteral("Contratos"),
+          QStringLiteral("5000000001"),
+          QStringLiteral("15/03/2024 09:05:07"),
+          QStringLiteral("ANA"),
+          QStringLiteral("Ocorrência Manual") },
+        { QStringLiteral("Pessoas"),
+          QStringLiteral("12"),
+          QStringLiteral("16/03/2024 18:30:00"),
+          QStringLiteral("BIA"),
+          QStringLiteral("Registro alterado") },
+        { QStringLiteral("Planos"),
+          QStringLiteral("13"),
+          QStringLiteral("17/03/2024 08:00:00"),
+          QStringLiteral("CAIO"),
+          QStringLiteral("Texto livre") },
+    };
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const TOcorrenciaFrameAdapter *row = list[i];
+        EXPECT_EQ(row->LabelLocalAlteracao->text(), expected[i].Local);
+        EXPECT_TRUE(row->LabelIDObjeto->text().endsWith(expected[i].Id));
+        EXPECT_EQ(row->LabelDataCadastro->text(), expected[i].Data);
+        EXPECT_EQ(row->LabelUsuario->text(), expected[i].Usuario);
+        EXPECT_EQ(row->LabelOcorrencia->text(), expected[i].Ocorrencia);
+        EXPECT_FALSE(row->SpeedButtonEdit->isVisibleTo(form.get()));
+        EXPECT_FALSE(row->SpeedButtonRemove->isVisibleTo(form.get()));
+        EXPECT_FALSE(row->SpeedButtonView->isVisibleTo(form.get()));
+        EXPECT_TRUE(row->SpeedButtonVisualizarAlteracoes->isVisibleTo(form.get()));
+    }
+    // No way to create an occurrence.
+    EXPECT_FALSE(form->SpeedButtonNovo->isVisibleTo(form.get()));
+}
+
+TEST_F(FormCadastroOcorrenciaTest, ListRequestCarriesTheFilterObjectEvenWithoutFilters)
+{
+    search();
+    const RecordedRequest get = *backend.last("GET", "/ocorrencia");
+    EXPECT_EQ(get.param("page"), "1");
+    EXPECT_EQ(get.param("limit"), "100");
+    const QJsonObject filter = jsonOf(get.body);
+    for (const char *name :
+         { "idObjeto", "idUsuario", "idNomeClasse", "periodoDataInicial", "periodoDataFinal" })
+        EXPECT_EQ(filter.value(QLatin1String(name)).toString(), QString()) << name;
+    EXPECT_EQ(filter.value("somenteDelete").toString(), QStringLiteral("0#NÃO"));
+
+    form->CheckBoxFilterSomenteDelete->setChecked(true);
+    search();
+    EXPECT_EQ(jsonOf(backend.last("GET", "/ocorrencia")->body).value("somenteDelete").toString(),
+              QStringLiteral("-1#SIM"));
+}
+
+TEST_F(FormCadastroOcorrenciaTest, ChangingAFilterEmptiesTheListAndTheSearchText)
+{
+    search();
+    form->EditPesquisar->setText(QStringLiteral("ANA"));
+    ASSERT_FALSE(rows().isEmpty());
+    form->CheckBoxFilterSomenteDelete->setChecked(true);
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_TRUE(form->EditPesquisar->text().isEmpty());
+}
+
+TEST_F(FormCadastroOcorrenciaTest, RecordIdFilterTakesAtMostFiveDigits)
+{
+    form->SpeedButtonFiltro->click();
+    form->EditFilterIdObjeto->setFocus();
+    typeText(form->EditFilterIdObjeto, QStringLiteral("1a2-34567"));
+    EXPECT_EQ(form->EditFilterIdObjeto->text(), QStringLiteral("12345"));
+}
+
+TEST_F(FormCadastroOcorrenciaTest, TextButtonShowsTheOccurrenceReadOnlyAndFreesTheView)
+{
+    search();
+    TFormSubViewOcorrenciaManual *shown = nullptr;
+    QString memo;
+    bool readOnly = false;
+    bool saveOffered = true;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *widget : QApplication::allWidgets())
+            if (auto *view = dynamic_cast<TFormSubViewOcorrenciaManual *>(widget))
+                shown = view;
+        ASSERT_NE(shown, nullptr);
+        memo = shown->MemoOcorrencia->toPlainText();
+        readOnly = shown->MemoOcorrencia->isReadOnly();
+        saveOffered = shown->RectangleGravar->isVisibleTo(shown);
+        shown->SpeedButtonClose->click();
+    });
+    rows()[0]->SpeedButtonVisualizarAlteracoes->click();
+
+    EXPECT_EQ(memo, QStringLiteral("Motivo: desistiu"));
+    EXPECT_TRUE(readOnly);
+    EXPECT_FALSE(saveOffered);
+    FlushDeletes();
+    bool left = false;
+    for (QWidget *widget : QApplication::allWidgets())
+        left = left || dynamic_cast<TFormSubViewOcorrenciaManual *>(widget);
+    EXPECT_FALSE(left) << "the view lives for one showing";
+}
+
+} // namespace
