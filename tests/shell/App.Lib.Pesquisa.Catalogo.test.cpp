@@ -1234,6 +1234,24 @@ TEST_F(CatalogoTest, MemberSearchFindingOnlyTheHolderEndsUnseen)
     EXPECT_TRUE(found.isEmpty());
 }
 
+// The back end answers an id it does not know with a JSON error text: no record comes of it.
+TEST_F(CatalogoTest, UnknownIdIsNoRecord)
+{
+    registrations.all();
+    backend.on("GET",
+               "/motivo/pesquisa/99",
+               FakeReply::json(R"({"error":"Registro não encontrado"})", 404));
+    search(QStringLiteral("TPesquisaMotivo"), QStringLiteral("99"), QStringLiteral("BAIXA"));
+    FlushDeletes();
+
+    EXPECT_EQ(backend.last("GET", "/motivo/pesquisa/99")->param("fix-filter"), "BAIXA");
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList { QStringLiteral("WARNING:Informações não localizadas.") });
+    EXPECT_EQ(item.Id, 0);
+    EXPECT_TRUE(found.isEmpty());
+    EXPECT_EQ(caption->text(), QStringLiteral("Campo"));
+}
+
 // --- The system list by code ------------------------------------------------------------------
 
 TEST_F(CatalogoTest, ListaByCodeAsksForIdZeroWithTheCodeAndTheListType)
