@@ -286,22 +286,37 @@ class TSightWatcher final : public QObject
 {
 public:
     TSightWatcher(TVertScrollBox *box, std::function<void()> changed)
-        : m_changed(std::move(changed))
+        : m_viewport(box->viewport())
+        , m_changed(std::move(changed))
     {
-        box->viewport()->installEventFilter(this);
-        connect(box->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { m_changed(); });
+        m_viewport->installEventFilter(this);
+        m_connection = connect(box->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+            if (m_changed)
+                m_changed();
+        });
+    }
+
+    // Tells nothing more: the watcher is about to go.
+    void stop()
+    {
+        m_changed = nullptr;
+        disconnect(m_connection);
+        if (m_viewport)
+            m_viewport->removeEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Resize)
+        if (event->type() == QEvent::Resize && m_changed)
             m_changed();
         return false;
     }
 
 private:
+    QPointer<QWidget> m_viewport;
     std::function<void()> m_changed;
+    QMetaObject::Connection m_connection;
 };
 
 } // namespace
@@ -414,20 +429,42 @@ void TFrameList::schedulePendingRows()
     if (!m_pending || !m_sightWatcher || m_pendingQueued)
         return;
     m_pendingQueued = true;
-    QTimer::singleShot(0, m_sightWatcher.get(), [this] {
+    QObject *watcher = m_sightWatcher.get();
+    const std::weak_ptr<int> alive = m_alive;
+    QTimer::singleShot(0, watcher, [this, alive, watcher] {
+        if (alive.expired() || m_sightWatcher.get() != watcher)
+            return;
         m_pendingQueued = false;
         bool more = false;
+        m_inSightStep = true;
         TDravikHandleException::Guard([&] { more = buildPendingRows(false); });
+        if (alive.expired())
+            return;
+        m_inSightStep = false;
         if (more)
             schedulePendingRows();
     });
 }
 
+void TFrameList::retireSightWatcher()
+{
+    m_pendingQueued = false;
+    if (!m_sightWatcher)
+        return;
+    // Inside its own timer step it is freed once that step is over.
+    if (m_inSightStep) {
+        auto *watcher = static_cast<TSightWatcher *>(m_sightWatcher.release());
+        watcher->stop();
+        watcher->deleteLater();
+    } else {
+        m_sightWatcher.reset();
+    }
+}
+
 void TFrameList::dropPendingRows()
 {
     m_pending.reset();
-    m_sightWatcher.reset();
-    m_pendingQueued = false;
+    retireSightWatcher();
     if (FVertScroll) {
         FVertScroll->setPendingControls(nullptr);
         setReservedHeight(0);

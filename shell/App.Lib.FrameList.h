@@ -103,6 +103,7 @@ private:
     bool buildPendingRows(bool AAll);
     void schedulePendingRows();
     void dropPendingRows();
+    void retireSightWatcher();
     void setReservedHeight(int height);
     // The content's y down to which rows are built: the sight and a view's height below it.
     int sightEnd() const;
@@ -124,4 +125,5 @@ private:
     std::unique_ptr<QObject> m_sightWatcher;
     bool m_pendingQueued = false;
     bool m_buildingPending = false;
+    bool m_inSightStep = false;
 };
