@@ -2,6 +2,8 @@
 
 #include "Label.h"
 
+#include <algorithm>
+
 TListaSistemaFrameAdapter::TListaSistemaFrameAdapter(QWidget *AOwner, const QString &name)
     : TFrameBaseAdapterCadastro(AOwner, name)
 {
@@ -24,4 +26,8 @@ TListaSistemaFrameAdapter::TListaSistemaFrameAdapter(QWidget *AOwner, const QStr
     LabelTipo = makeLabel(QStringLiteral("LabelTipo"), QString(), 468, 42);
 
     SetupLabels();
+    // The theme's font may make a title wider than the gap left for it: its value then follows it.
+    for (auto [title, value] :
+         { std::pair { LabelTitleCodigo, LabelCodigo }, std::pair { LabelTitleTipo, LabelTipo } })
+        value->setPositionX(std::max(value->x(), title->x() + title->width() + 4));
 }
