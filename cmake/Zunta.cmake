@@ -56,8 +56,11 @@ function(zunta_link_whole target)
         get_target_property(type ${lib} TYPE)
         target_link_libraries(${target} PRIVATE ${lib})
         if(type STREQUAL "STATIC_LIBRARY")
-            target_link_options(${target} PRIVATE "LINKER:--whole-archive" "$<TARGET_FILE:${lib}>"
-                                "LINKER:--no-whole-archive")
+            # One group per library: CMake drops repeated link options, so separate
+            # "--whole-archive" options would wrap only the first library.
+            target_link_options(
+                ${target} PRIVATE
+                "SHELL:-Wl,--whole-archive $<TARGET_FILE:${lib}> -Wl,--no-whole-archive")
         endif()
     endforeach()
 endfunction()

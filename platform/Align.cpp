@@ -15,14 +15,16 @@ bool explicitlyHidden(const QWidget *widget)
     return widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
 }
 
-void storeAlignInfo(QWidget *control, const TAlignInfo &info)
-{
-    control->setProperty(AlignProperty, QVariant::fromValue(info));
-}
-
 TAlignedLayout *alignedLayoutOf(QWidget *container)
 {
     return container ? qobject_cast<TAlignedLayout *>(container->layout()) : nullptr;
+}
+
+void storeAlignInfo(QWidget *control, const TAlignInfo &info)
+{
+    control->setProperty(AlignProperty, QVariant::fromValue(info));
+    if (TAlignedLayout *layout = alignedLayoutOf(control->parentWidget()))
+        layout->updateAlignInfo(control, info);
 }
 
 void realignParentOf(QWidget *control)
@@ -60,6 +62,10 @@ void place(QWidget *widget, const QRect &geometry)
 
 TAlignInfo GetAlignInfo(const QWidget *control)
 {
+    if (const TAlignedLayout *layout = alignedLayoutOf(control->parentWidget())) {
+        if (const TAlignInfo *info = layout->alignInfoOf(control))
+            return *info;
+    }
     const QVariant value = control->property(AlignProperty);
     return value.isValid() ? value.value<TAlignInfo>() : TAlignInfo {};
 }
@@ -172,7 +178,7 @@ void TAlignedLayout::adopt(QWidget *child)
     if (child->isWindow() || child->objectName().startsWith(QLatin1String("qt_")))
         return;
     // A set, not a walk through the entries: a list of thousands of rows adopts each of them.
-    if (m_adopted.contains(child))
+    if (m_infos.contains(child))
         return;
     addWidget(child);
     child->installEventFilter(this);
@@ -181,7 +187,7 @@ void TAlignedLayout::adopt(QWidget *child)
 void TAlignedLayout::addItem(QLayoutItem *item)
 {
     if (QWidget *widget = item->widget())
-        m_adopted.insert(widget);
+        m_infos.insert(widget, GetAlignInfo(widget));
     m_entries.append(Entry { item, m_nextOrder++ });
     invalidate();
 }
@@ -197,9 +203,31 @@ QLayoutItem *TAlignedLayout::takeAt(int index)
         return nullptr;
     QLayoutItem *item = m_entries.takeAt(index).Item;
     if (QWidget *widget = item->widget())
-        m_adopted.remove(widget);
+        m_infos.remove(widget);
     invalidate();
     return item;
+}
+
+void TAlignedLayout::setReservedHeight(int height)
+{
+    height = std::max(0, height);
+    if (height == m_reservedHeight)
+        return;
+    m_reservedHeight = height;
+    invalidate();
+}
+
+const TAlignInfo *TAlignedLayout::alignInfoOf(const QWidget *child) const
+{
+    const auto found = m_infos.constFind(child);
+    return found == m_infos.cend() ? nullptr : &found.value();
+}
+
+void TAlignedLayout::updateAlignInfo(const QWidget *child, const TAlignInfo &info)
+{
+    const auto found = m_infos.find(child);
+    if (found != m_infos.end())
+        found.value() = info;
 }
 
 int TAlignedLayout::count() const
@@ -231,7 +259,7 @@ QSize TAlignedLayout::contentExtent() const
         if (!widget || explicitlyHidden(widget))
             continue;
         ++visible;
-        const TAlignInfo info = GetAlignInfo(widget);
+        const TAlignInfo info = m_infos.value(widget);
         const QMargins m = info.Margins;
         switch (info.Align) {
         case TAlignLayout::Top:
@@ -254,7 +282,9 @@ QSize TAlignedLayout::contentExtent() const
         const int rows = (visible + perRow - 1) / perRow;
         return QSize(std::min(visible, perRow) * m_itemSize.width(), rows * m_itemSize.height());
     }
-    const int height = std::max(padding.top() + docked + padding.bottom(), free + padding.bottom());
+    const int reserved = m_mode == Mode::ScrollContent ? m_reservedHeight : 0;
+    const int height
+        = std::max(padding.top() + docked + reserved + padding.bottom(), free + padding.bottom());
     return QSize(width + padding.right(), height);
 }
 
@@ -274,138 +304,136 @@ void TAlignedLayout::setGeometry(const QRect &rect)
 
 void TAlignedLayout::arrangeDocked(const QRect &startArea, const QRect &whole)
 {
-    struct Docked
-    {
-        QWidget *Widget;
-        TAlignInfo Info;
-        quint64 Order;
-        int Key;
-    };
-    QList<Docked> tops, bottoms, lefts, rights, fills;
+    // One list reused from pass to pass, sorted by group, then position, then adoption: a list
+    // of thousands of rows is laid out again each time a few rows are added to it.
+    std::vector<Docked> &docked = m_docked;
+    docked.clear();
+    docked.reserve(std::size_t(m_entries.size()));
     for (const Entry &entry : std::as_const(m_entries)) {
         QWidget *widget = entry.Item->widget();
         if (!widget || explicitlyHidden(widget))
             continue;
-        const TAlignInfo info = GetAlignInfo(widget);
+        const TAlignInfo info = m_infos.value(widget);
         const bool placed = info.Placed;
         switch (info.Align) {
         case TAlignLayout::None:
             break;
         case TAlignLayout::Top:
-            tops.append({ widget, info, entry.Order, placed ? widget->y() : INT_MAX });
+            docked.push_back({ widget, info, entry.Order, 0, placed ? widget->y() : INT_MAX });
             break;
         case TAlignLayout::Bottom:
-            bottoms.append({ widget, info, entry.Order, placed ? -widget->y() : INT_MAX });
+            docked.push_back({ widget, info, entry.Order, 1, placed ? -widget->y() : INT_MAX });
             break;
         case TAlignLayout::Left:
-            lefts.append({ widget, info, entry.Order, placed ? widget->x() : INT_MAX });
+            docked.push_back({ widget, info, entry.Order, 2, placed ? widget->x() : INT_MAX });
             break;
         case TAlignLayout::Right:
-            rights.append({ widget, info, entry.Order, placed ? -widget->x() : INT_MAX });
+            docked.push_back({ widget, info, entry.Order, 3, placed ? -widget->x() : INT_MAX });
             break;
         default:
-            fills.append({ widget, info, entry.Order, 0 });
+            docked.push_back({ widget, info, entry.Order, 4, 0 });
             break;
         }
     }
-    const auto byKey = [](const Docked &a, const Docked &b) {
+    std::sort(docked.begin(), docked.end(), [](const Docked &a, const Docked &b) {
+        if (a.Group != b.Group)
+            return a.Group < b.Group;
         return a.Key != b.Key ? a.Key < b.Key : a.Order < b.Order;
-    };
-    std::stable_sort(tops.begin(), tops.end(), byKey);
-    std::stable_sort(bottoms.begin(), bottoms.end(), byKey);
-    std::stable_sort(lefts.begin(), lefts.end(), byKey);
-    std::stable_sort(rights.begin(), rights.end(), byKey);
+    });
 
     QRect area = startArea;
-    QList<Docked> arranged;
-    for (const Docked &d : std::as_const(tops)) {
+    for (const Docked &d : std::as_const(docked)) {
         const QMargins m = d.Info.Margins;
-        const int height = d.Widget->height();
-        place(d.Widget,
-              QRect(area.left() + m.left(),
-                    area.top() + m.top(),
-                    area.width() - m.left() - m.right(),
-                    height));
-        area.setTop(area.top() + m.top() + height + m.bottom());
-        arranged.append(d);
-    }
-    for (const Docked &d : std::as_const(bottoms)) {
-        const QMargins m = d.Info.Margins;
-        const int height = d.Widget->height();
-        place(d.Widget,
-              QRect(area.left() + m.left(),
-                    area.bottom() + 1 - m.bottom() - height,
-                    area.width() - m.left() - m.right(),
-                    height));
-        area.setBottom(area.bottom() - (m.top() + height + m.bottom()));
-        arranged.append(d);
-    }
-    for (const Docked &d : std::as_const(lefts)) {
-        const QMargins m = d.Info.Margins;
-        const int width = d.Widget->width();
-        place(d.Widget,
-              QRect(area.left() + m.left(),
-                    area.top() + m.top(),
-                    width,
-                    area.height() - m.top() - m.bottom()));
-        area.setLeft(area.left() + m.left() + width + m.right());
-        arranged.append(d);
-    }
-    for (const Docked &d : std::as_const(rights)) {
-        const QMargins m = d.Info.Margins;
-        const int width = d.Widget->width();
-        place(d.Widget,
-              QRect(area.right() + 1 - m.right() - width,
-                    area.top() + m.top(),
-                    width,
-                    area.height() - m.top() - m.bottom()));
-        area.setRight(area.right() - (m.left() + width + m.right()));
-        arranged.append(d);
-    }
-    for (const Docked &d : std::as_const(fills)) {
-        const QMargins m = d.Info.Margins;
-        const QRect inner = nonNegative(area).marginsRemoved(m);
-        const QSize size = d.Widget->size();
         switch (d.Info.Align) {
+        case TAlignLayout::Top: {
+            const int height = d.Widget->height();
+            place(d.Widget,
+                  QRect(area.left() + m.left(),
+                        area.top() + m.top(),
+                        area.width() - m.left() - m.right(),
+                        height));
+            area.setTop(area.top() + m.top() + height + m.bottom());
+            break;
+        }
+        case TAlignLayout::Bottom: {
+            const int height = d.Widget->height();
+            place(d.Widget,
+                  QRect(area.left() + m.left(),
+                        area.bottom() + 1 - m.bottom() - height,
+                        area.width() - m.left() - m.right(),
+                        height));
+            area.setBottom(area.bottom() - (m.top() + height + m.bottom()));
+            break;
+        }
+        case TAlignLayout::Left: {
+            const int width = d.Widget->width();
+            place(d.Widget,
+                  QRect(area.left() + m.left(),
+                        area.top() + m.top(),
+                        width,
+                        area.height() - m.top() - m.bottom()));
+            area.setLeft(area.left() + m.left() + width + m.right());
+            break;
+        }
+        case TAlignLayout::Right: {
+            const int width = d.Widget->width();
+            place(d.Widget,
+                  QRect(area.right() + 1 - m.right() - width,
+                        area.top() + m.top(),
+                        width,
+                        area.height() - m.top() - m.bottom()));
+            area.setRight(area.right() - (m.left() + width + m.right()));
+            break;
+        }
         case TAlignLayout::Client:
-            place(d.Widget, inner);
+            place(d.Widget, nonNegative(area).marginsRemoved(m));
             break;
         case TAlignLayout::Contents:
             place(d.Widget, whole.marginsRemoved(m));
             break;
-        case TAlignLayout::Center:
+        case TAlignLayout::Center: {
+            const QRect inner = nonNegative(area).marginsRemoved(m);
+            const QSize size = d.Widget->size();
             place(d.Widget,
                   QRect(inner.left() + (inner.width() - size.width()) / 2,
                         inner.top() + (inner.height() - size.height()) / 2,
                         size.width(),
                         size.height()));
             break;
-        case TAlignLayout::VertCenter:
+        }
+        case TAlignLayout::VertCenter: {
+            const QRect inner = nonNegative(area).marginsRemoved(m);
+            const QSize size = d.Widget->size();
             place(d.Widget,
                   QRect(inner.left(),
                         inner.top() + (inner.height() - size.height()) / 2,
                         inner.width(),
                         size.height()));
             break;
-        case TAlignLayout::HorzCenter:
+        }
+        case TAlignLayout::HorzCenter: {
+            const QRect inner = nonNegative(area).marginsRemoved(m);
+            const QSize size = d.Widget->size();
             place(d.Widget,
                   QRect(inner.left() + (inner.width() - size.width()) / 2,
                         inner.top(),
                         size.width(),
                         inner.height()));
             break;
+        }
         default:
             break;
         }
-        arranged.append(d);
     }
-    for (const Docked &d : std::as_const(arranged)) {
-        if (!d.Info.Placed) {
+    // Placing a widget may have freed or moved others: only those still here are marked.
+    for (const Docked &d : std::as_const(docked)) {
+        if (!d.Info.Placed && m_infos.contains(d.Widget)) {
             TAlignInfo info = d.Info;
             info.Placed = true;
             storeAlignInfo(d.Widget, info);
         }
     }
+    docked.clear();
 }
 
 void TAlignedLayout::arrangeGrid(const QRect &area)
@@ -422,7 +450,7 @@ void TAlignedLayout::arrangeGrid(const QRect &area)
             x = area.left();
             y += cellHeight;
         }
-        const QMargins m = GetMargins(widget);
+        const QMargins m = m_infos.value(widget).Margins;
         place(widget, QRect(x, y, cellWidth, cellHeight).marginsRemoved(m));
         x += cellWidth;
     }

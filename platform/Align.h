@@ -4,8 +4,10 @@
 #include <QList>
 #include <QMargins>
 #include <QMetaType>
-#include <QSet>
+#include <QHash>
 #include <QSize>
+
+#include <vector>
 
 class QWidget;
 
@@ -77,6 +79,14 @@ public:
     Mode mode() const { return m_mode; }
     void setItemSize(const QSize &size);
     QSize itemSize() const { return m_itemSize; }
+    // Height a scroll content keeps below its children for rows of a long list not built yet:
+    // the content scrolls as if they were there.
+    void setReservedHeight(int height);
+    int reservedHeight() const { return m_reservedHeight; }
+    // The alignment of an adopted child as last stored (nullptr for another widget); kept by
+    // the alignment setters.
+    const TAlignInfo *alignInfoOf(const QWidget *child) const;
+    void updateAlignInfo(const QWidget *child, const TAlignInfo &info);
 
     void addItem(QLayoutItem *item) override;
     QLayoutItem *itemAt(int index) const override;
@@ -96,6 +106,15 @@ private:
         quint64 Order = 0;
     };
 
+    struct Docked
+    {
+        QWidget *Widget;
+        TAlignInfo Info;
+        quint64 Order;
+        int Group; // top, bottom, left, right, filling
+        int Key;
+    };
+
     void adopt(QWidget *child);
     QSize contentExtent() const;
     void arrangeDocked(const QRect &area, const QRect &whole);
@@ -103,8 +122,12 @@ private:
 
     Mode m_mode;
     QSize m_itemSize { 100, 30 };
+    int m_reservedHeight = 0;
     QList<Entry> m_entries;
-    QSet<const QWidget *> m_adopted;
+    // The adopted children and their alignment: reading it from each child's property on
+    // every pass made laying out a list of thousands of rows slow.
+    QHash<const QWidget *, TAlignInfo> m_infos;
+    std::vector<Docked> m_docked;
     quint64 m_nextOrder = 0;
     bool m_arranging = false;
 };

@@ -2,6 +2,8 @@
 
 #include <QScrollBar>
 
+#include <utility>
+
 TVertScrollBox::TVertScrollBox(QWidget *parent, const QString &name)
     : TControl<QScrollArea>(parent)
 {
@@ -21,6 +23,8 @@ TVertScrollBox::TVertScrollBox(QWidget *parent, const QString &name)
 
 QList<QWidget *> TVertScrollBox::controls() const
 {
+    if (m_pendingControls)
+        std::exchange(m_pendingControls, nullptr)();
     QList<QWidget *> result;
     for (QObject *child : m_content->children()) {
         if (child->isWidgetType() && !static_cast<QWidget *>(child)->isWindow())

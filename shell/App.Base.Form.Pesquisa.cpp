@@ -179,6 +179,10 @@ void TFormBasePesquisa::setInfoFrameList()
         if (FProcFillFrameItem)
             FProcFillFrameItem(ADataSet, AFrame);
     });
+    FFrameList->SetProcBeforeFillFrame([this] {
+        if (FProcBeforeFillFrame)
+            FProcBeforeFillFrame();
+    });
     FFrameList->SetProcFillPaginate([this] { fillPaginate(); });
     FFrameList->SetIsFillIds(true);
 }

@@ -51,6 +51,8 @@ public:
     TBasePresenter *Presenter() const { return FPresenter; }
     void SetPresenter(TBasePresenter *AValue) { FPresenter = AValue; }
     void SetProcFillFrameItem(TProcFillFrameItem AValue) { FProcFillFrameItem = std::move(AValue); }
+    // Runs on the main thread after a page was read and before its rows are built.
+    void SetProcBeforeFillFrame(TProcList AValue) { FProcBeforeFillFrame = std::move(AValue); }
     // The page shown, the page size and the counts of the last load.
     const TPaginate &Paginate() const { return FPaginate; }
 
@@ -90,5 +92,6 @@ private:
     TBasePresenter *FPresenter = nullptr;
     std::unique_ptr<TFrameList> FFrameList;
     TProcFillFrameItem FProcFillFrameItem;
+    TProcList FProcBeforeFillFrame;
     TPaginate FPaginate;
 };

@@ -2,6 +2,7 @@
 
 #include "AniIndicator.h"
 #include "Label.h"
+#include "App.Lib.Exception.h"
 #include "App.Lib.Utils.h"
 #include "Common.Lib.Utils.h"
 #include "MemTable.h"
@@ -10,8 +11,13 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
+#include <QScrollBar>
+#include <QTimer>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -24,7 +30,10 @@ const QString notFoundMessage = QStringLiteral("WARNING:Informações não local
 
 TFrameList::TFrameList() = default;
 
-TFrameList::~TFrameList() = default;
+TFrameList::~TFrameList()
+{
+    dropPendingRows();
+}
 
 void TFrameList::fillDados(bool AIsFillForm,
                            TTypePosition ATypePosition,
@@ -162,6 +171,29 @@ void TFrameList::SetDataSetToFrame(bool AActiveControls)
     buildRows(AActiveControls);
 }
 
+// Where a build stands: the next row's stripe, top and number.
+struct TFrameList::TRowState
+{
+    bool ActiveControls = true;
+    TAlphaColor Color = stripeColor;
+    int Top = 2;
+    int Count = 0;
+    // What a row put off is reckoned to need: the last row built and its margin.
+    int RowSpace = 0;
+    TField *FieldIdRegistro = nullptr;
+    TField *FieldId = nullptr;
+};
+
+struct TFrameList::TPendingRows
+{
+    TRowState Rows;
+    // The ID_REGISTRO of each row still to build, in the order of the fill.
+    std::vector<std::int64_t> IdsRegistro;
+    std::size_t Next = 0;
+
+    std::size_t Remaining() const { return IdsRegistro.size() - Next; }
+};
+
 TFrameList::TBuildEnd TFrameList::buildRows(bool AActiveControls)
 {
     if (!FVertScroll)
@@ -171,51 +203,30 @@ TFrameList::TBuildEnd TFrameList::buildRows(bool AActiveControls)
     if (FProcBeforeFillFrame)
         FProcBeforeFillFrame();
     TMemTable &table = FPresenter->DataSetInfo();
-    table.First();
-    TAlphaColor color = stripeColor;
-    int top = 2;
+    TRowState rows;
+    rows.ActiveControls = AActiveControls;
     // Counted here: asking the scroll box for its rows on every row makes a long list quadratic.
-    int count = int(FVertScroll->controls().size());
-    TField *fieldIdRegistro = table.FindField(QStringLiteral("ID_REGISTRO"));
-    TField *fieldId = table.FindField(QStringLiteral("ID"));
+    // Rows an earlier build put off are built by this count, before this build moves the cursor.
+    rows.Count = int(FVertScroll->controls().size());
+    table.First();
+    rows.FieldIdRegistro = table.FindField(QStringLiteral("ID_REGISTRO"));
+    rows.FieldId = table.FindField(QStringLiteral("ID"));
+    const int sight = sightEnd();
     QElapsedTimer slice;
     slice.start();
     while (!table.Eof()) {
-        TFrameBaseAdapter *frame = nullptr;
-        if (FProcFillFrameItem)
-            FProcFillFrameItem(table, frame);
-        if (!frame)
-            TAppUtils::UtilsException(QStringLiteral("ERROR:Linha da lista não foi criada."));
-        color = color == stripeColor ? frame->RectangleBackground->fillColor() : stripeColor;
-
-        frame->setObjectName(QString::fromLatin1(frame->metaObject()->className())
-                             + QString::number(count));
-        SetParentControl(frame, FVertScroll->content());
-        ++count;
-        frame->LabelRegistro->setText(QStringLiteral("%1").arg(count, 4, 10, QLatin1Char('0')));
-        frame->RectangleBackground->setFillColor(color);
-
-        if (FIsFillIds) {
-            const std::int64_t id
-                = (fieldId ? fieldId : table.FieldByName(QStringLiteral("ID")))->AsLargeInt();
-            frame->TagString = QString::number(id);
-            frame->LabelID->setText(QStringLiteral("%1").arg(id, 10, 10, QLatin1Char('0')));
-        }
-        if (fieldIdRegistro)
-            frame->SetIdRegistro(fieldIdRegistro->AsLargeInt());
-
-        frame->setAlign(TAlignLayout::Top);
-        frame->setMargins(0, 2, 0, 0);
-        frame->setPositionY(top);
-        frame->setEnabled(AActiveControls);
-        if (FProcAfterFillFrame)
-            FProcAfterFillFrame(table, frame);
-
+        buildRow(table, rows);
         table.Next();
-        top += frame->height() + 2;
+        if (table.Eof())
+            break;
+        // Without a key the rows cannot be found again later: they are all built now.
+        if (rows.FieldIdRegistro && rows.Top >= sight) {
+            putOffRows(table, rows);
+            break;
+        }
 
-        if (slice.elapsed() >= sliceMs && !table.Eof()) {
-            const std::int64_t next = fieldIdRegistro ? fieldIdRegistro->AsLargeInt() : 0;
+        if (slice.elapsed() >= sliceMs) {
+            const std::int64_t next = rows.FieldIdRegistro ? rows.FieldIdRegistro->AsLargeInt() : 0;
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             if (alive.expired())
                 return TBuildEnd::ListFreed;
@@ -223,13 +234,263 @@ TFrameList::TBuildEnd TFrameList::buildRows(bool AActiveControls)
                 return TBuildEnd::Superseded;
             // Whatever ran meanwhile may have moved the cursor: back to the next row, or stop
             // when it is gone.
-            if (fieldIdRegistro && (table.Eof() || fieldIdRegistro->AsLargeInt() != next)
+            if (rows.FieldIdRegistro && (table.Eof() || rows.FieldIdRegistro->AsLargeInt() != next)
                 && !table.Locate(QStringLiteral("ID_REGISTRO"), TFieldValue(next)))
                 return TBuildEnd::Superseded;
             slice.restart();
         }
     }
     return TBuildEnd::Done;
+}
+
+void TFrameList::buildRow(TMemTable &table, TRowState &rows)
+{
+    TFrameBaseAdapter *frame = nullptr;
+    if (FProcFillFrameItem)
+        FProcFillFrameItem(table, frame);
+    if (!frame)
+        TAppUtils::UtilsException(QStringLiteral("ERROR:Linha da lista não foi criada."));
+    rows.Color = rows.Color == stripeColor ? frame->RectangleBackground->fillColor() : stripeColor;
+
+    frame->setObjectName(QString::fromLatin1(frame->metaObject()->className())
+                         + QString::number(rows.Count));
+    SetParentControl(frame, FVertScroll->content());
+    ++rows.Count;
+    frame->LabelRegistro->setText(QStringLiteral("%1").arg(rows.Count, 4, 10, QLatin1Char('0')));
+    frame->RectangleBackground->setFillColor(rows.Color);
+
+    if (FIsFillIds) {
+        const std::int64_t id
+            = (rows.FieldId ? rows.FieldId : table.FieldByName(QStringLiteral("ID")))->AsLargeInt();
+        frame->TagString = QString::number(id);
+        frame->LabelID->setText(QStringLiteral("%1").arg(id, 10, 10, QLatin1Char('0')));
+    }
+    if (rows.FieldIdRegistro)
+        frame->SetIdRegistro(rows.FieldIdRegistro->AsLargeInt());
+
+    frame->setAlign(TAlignLayout::Top);
+    frame->setMargins(0, 2, 0, 0);
+    frame->setPositionY(rows.Top);
+    frame->setEnabled(rows.ActiveControls);
+    if (FProcAfterFillFrame)
+        FProcAfterFillFrame(table, frame);
+
+    rows.RowSpace = frame->height() + 2;
+    rows.Top += rows.RowSpace;
+}
+
+namespace {
+
+// Tells its list when the sight of the scroll box moves or grows.
+class TSightWatcher final : public QObject
+{
+public:
+    TSightWatcher(TVertScrollBox *box, std::function<void()> changed)
+        : m_viewport(box->viewport())
+        , m_changed(std::move(changed))
+    {
+        m_viewport->installEventFilter(this);
+        m_connection = connect(box->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+            if (m_changed)
+                m_changed();
+        });
+    }
+
+    // Tells nothing more: the watcher is about to go.
+    void stop()
+    {
+        m_changed = nullptr;
+        disconnect(m_connection);
+        if (m_viewport)
+            m_viewport->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize && m_changed)
+            m_changed();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_viewport;
+    std::function<void()> m_changed;
+    QMetaObject::Connection m_connection;
+};
+
+} // namespace
+
+void TFrameList::putOffRows(TMemTable &table, const TRowState &rows)
+{
+    auto pending = std::make_unique<TPendingRows>();
+    pending->Rows = rows;
+    pending->IdsRegistro.reserve(std::size_t(table.RecordCount()));
+    for (; !table.Eof(); table.Next())
+        pending->IdsRegistro.push_back(rows.FieldIdRegistro->AsLargeInt());
+    setReservedHeight(int(pending->Remaining()) * rows.RowSpace);
+    m_pending = std::move(pending);
+
+    const std::weak_ptr<int> alive = m_alive;
+    FVertScroll->setPendingControls([this, alive] {
+        if (!alive.expired())
+            buildPendingRows(true);
+    });
+    m_pendingQueued = false;
+    m_sightWatcher
+        = std::make_unique<TSightWatcher>(FVertScroll, [this] { schedulePendingRows(); });
+}
+
+bool TFrameList::buildPendingRows(bool AAll)
+{
+    if (!m_pending || !FVertScroll || m_buildingPending)
+        return false;
+    const std::weak_ptr<int> alive = m_alive;
+    TMemTable &table = FPresenter->DataSetInfo();
+    TField *fieldIdRegistro = table.FindField(QStringLiteral("ID_REGISTRO"));
+    if (!fieldIdRegistro) {
+        dropPendingRows();
+        return false;
+    }
+    const auto keepForLater = [this, alive] {
+        FVertScroll->setPendingControls([this, alive] {
+            if (!alive.expired())
+                buildPendingRows(true);
+        });
+    };
+    // Moving the cursor would post or cancel the record being edited: later.
+    if (table.State() != TDataSetState::Browse) {
+        keepForLater();
+        return false;
+    }
+    if (!AAll && m_pending->Rows.Top >= sightEnd())
+        return false;
+
+    const std::uint64_t generation = m_generation;
+    m_buildingPending = true;
+    const bool wasEof = table.Eof();
+    const std::int64_t current = wasEof ? 0 : fieldIdRegistro->AsLargeInt();
+    const auto restoreCursor = [&] {
+        m_buildingPending = false;
+        if (!table.Active() || table.State() != TDataSetState::Browse)
+            return;
+        if (wasEof) {
+            table.Last();
+            table.Next();
+        } else {
+            table.Locate(QStringLiteral("ID_REGISTRO"), TFieldValue(current));
+        }
+    };
+
+    TPendingRows *pending = m_pending.get();
+    TRowState &rows = pending->Rows;
+    rows.FieldIdRegistro = fieldIdRegistro;
+    rows.FieldId = table.FindField(QStringLiteral("ID"));
+    QElapsedTimer slice;
+    slice.start();
+    try {
+        while (pending->Remaining() > 0) {
+            const std::int64_t idRegistro = pending->IdsRegistro[pending->Next++];
+            if ((table.Eof() || fieldIdRegistro->AsLargeInt() != idRegistro)
+                && !table.Locate(QStringLiteral("ID_REGISTRO"), TFieldValue(idRegistro)))
+                continue;
+            buildRow(table, rows);
+            // A callback that cleared the rows or freed the list ends this build.
+            if (alive.expired())
+                return false;
+            if (m_generation != generation || m_pending.get() != pending)
+                break;
+            table.Next();
+            if (!AAll && (slice.elapsed() >= sliceMs || rows.Top >= sightEnd()))
+                break;
+        }
+    } catch (...) {
+        if (!alive.expired()) {
+            restoreCursor();
+            if (m_pending.get() == pending)
+                dropPendingRows();
+        }
+        throw;
+    }
+    restoreCursor();
+    if (m_generation != generation || m_pending.get() != pending || !FVertScroll)
+        return false;
+    if (pending->Remaining() == 0) {
+        dropPendingRows();
+        return false;
+    }
+    setReservedHeight(int(pending->Remaining()) * rows.RowSpace);
+    keepForLater();
+    return rows.Top < sightEnd();
+}
+
+void TFrameList::schedulePendingRows()
+{
+    if (!m_pending || !m_sightWatcher || m_pendingQueued)
+        return;
+    m_pendingQueued = true;
+    QObject *watcher = m_sightWatcher.get();
+    const std::weak_ptr<int> alive = m_alive;
+    QTimer::singleShot(0, watcher, [this, alive, watcher] {
+        if (alive.expired() || m_sightWatcher.get() != watcher)
+            return;
+        m_pendingQueued = false;
+        bool more = false;
+        m_inSightStep = true;
+        TDravikHandleException::Guard([&] { more = buildPendingRows(false); });
+        if (alive.expired())
+            return;
+        m_inSightStep = false;
+        if (more)
+            schedulePendingRows();
+    });
+}
+
+void TFrameList::retireSightWatcher()
+{
+    m_pendingQueued = false;
+    if (!m_sightWatcher)
+        return;
+    // Inside its own timer step it is freed once that step is over.
+    if (m_inSightStep) {
+        auto *watcher = static_cast<TSightWatcher *>(m_sightWatcher.release());
+        watcher->stop();
+        watcher->deleteLater();
+    } else {
+        m_sightWatcher.reset();
+    }
+}
+
+void TFrameList::dropPendingRows()
+{
+    m_pending.reset();
+    retireSightWatcher();
+    if (FVertScroll) {
+        FVertScroll->setPendingControls(nullptr);
+        setReservedHeight(0);
+    }
+}
+
+void TFrameList::setReservedHeight(int height)
+{
+    InstallAlignLayout(FVertScroll->content(), TAlignedLayout::Mode::ScrollContent)
+        ->setReservedHeight(height);
+}
+
+int TFrameList::sightEnd() const
+{
+    // Before the window is laid out its scroll box may not have its final size yet; the
+    // window's height bounds what the box can show.
+    const int view = std::max(FVertScroll->viewport()->height(), FVertScroll->window()->height());
+    return FVertScroll->verticalScrollBar()->value() + 2 * view;
+}
+
+void TFrameList::SetVertScroll(TVertScrollBox *value)
+{
+    if (value == FVertScroll)
+        return;
+    dropPendingRows();
+    FVertScroll = value;
 }
 
 void TFrameList::InitialFillDados()
@@ -242,6 +503,7 @@ void TFrameList::InitialFillDados()
     if (!FVertScroll)
         return;
     ++m_generation;
+    dropPendingRows();
     FVertScroll->setVisible(false);
     FVertScroll->beginUpdate();
     TAppUtils::ClearVertScroll(FVertScroll);
@@ -263,6 +525,8 @@ void TFrameList::CompleteFillDados(TTypePosition ATypePosition, const TProcList 
     FVertScroll->setVisible(true);
     FVertScroll->endUpdate();
     FVertScroll->update();
+    // The box shown may see further than the fill reckoned.
+    schedulePendingRows();
     if (AEnabledControls)
         AEnabledControls();
 }
@@ -276,8 +540,10 @@ void TFrameList::ClearList(TVertScrollBox *AVertScroll, bool AActiveEndUpdate)
     }
     if (!AVertScroll)
         return;
-    if (AVertScroll == FVertScroll)
+    if (AVertScroll == FVertScroll) {
         ++m_generation;
+        dropPendingRows();
+    }
     TAppUtils::ClearVertScroll(AVertScroll);
     if (AActiveEndUpdate)
         AVertScroll->endUpdate();

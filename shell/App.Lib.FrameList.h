@@ -5,6 +5,7 @@
 #include "App.Base.Presenter.h"
 #include "ScrollBox.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 
@@ -26,9 +27,14 @@ using TProcList = std::function<void()>;
 // nothing it is given; the rows belong to whoever the row callback makes their owner.
 //
 // Rows are built on the main thread in slices of about one frame's time; between slices the
-// event loop runs without user input, so a list of thousands of rows repaints its window and
-// keeps its busy indicator turning while it is built. The callbacks run in the same order and
-// with the table on the same record as in one pass.
+// event loop runs without user input, so the window repaints and its busy indicator turns while
+// a list is built. A fill builds the rows down to a view's height below the sight; the others
+// wait until the view scrolls or grows towards them, and the scroll box's content keeps their
+// room meanwhile, so it scrolls as if they were there. Whoever asks the scroll box for all its
+// controls gets every row built first. Each row is built through the same callbacks, in the
+// same order and with the table on its record, as in one pass, with the stripes, numbers and
+// positions one pass gives; building a row later leaves the table's cursor where it was. A row
+// whose record is gone from the table's view by then is left out.
 //
 // A list freed, or whose scroll box was freed, while a fill runs is left alone by the rest of
 // that fill: the steps still to come on the main thread touch neither the list nor the window.
@@ -43,7 +49,7 @@ public:
 
     void SetLoading(TAniIndicator *value) { FLoading = value; }
     TVertScrollBox *VertScroll() const { return FVertScroll.data(); }
-    void SetVertScroll(TVertScrollBox *value) { FVertScroll = value; }
+    void SetVertScroll(TVertScrollBox *value);
     TBasePresenter *Presenter() const { return FPresenter; }
     void SetPresenter(TBasePresenter *value) { FPresenter = value; }
     void SetProcFillFrameItem(TProcFillFrameItem value) { FProcFillFrameItem = std::move(value); }
@@ -86,7 +92,21 @@ public:
 private:
     // How a slice-wise build ended.
     enum class TBuildEnd { Done, Superseded, ListFreed };
+    struct TRowState;
+    struct TPendingRows;
     TBuildEnd buildRows(bool AActiveControls);
+    void buildRow(TMemTable &table, TRowState &rows);
+    // Keeps the rows from the table's current record on for later.
+    void putOffRows(TMemTable &table, const TRowState &rows);
+    // Builds rows put off: all of them, or for about a slice those up to the sight's end. True
+    // while rows in sight are still missing.
+    bool buildPendingRows(bool AAll);
+    void schedulePendingRows();
+    void dropPendingRows();
+    void retireSightWatcher();
+    void setReservedHeight(int height);
+    // The content's y down to which rows are built: the sight and a view's height below it.
+    int sightEnd() const;
 
     QPointer<TAniIndicator> FLoading;
     QPointer<TVertScrollBox> FVertScroll;
@@ -100,4 +120,10 @@ private:
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
     // Grows with every clearing of the rows: a build that sees it change stops.
     std::uint64_t m_generation = 0;
+    std::unique_ptr<TPendingRows> m_pending;
+    // Watches the scroll box while rows are put off; its timers die with it.
+    std::unique_ptr<QObject> m_sightWatcher;
+    bool m_pendingQueued = false;
+    bool m_buildingPending = false;
+    bool m_inSightStep = false;
 };

@@ -109,6 +109,8 @@ void TPesquisa::Execute(TItemControl *AItemControl, const TFormPesquisaClass &AC
         }
         instancePresenter();
     } catch (...) {
+        // The binding that started the lookup leaves telling the person to the lookup.
+        TDravikHandleException::Handle(std::current_exception());
         Release();
         throw;
     }
@@ -130,6 +132,7 @@ void TPesquisa::openFormPesquisa(const QString &AText, const TFormPesquisaClass 
     FFormPesquisa->SetProcFillFrameItem([this](TMemTable &ADataSet, TFrameBaseAdapter *&AFrame) {
         fillFrameItem(ADataSet, AFrame);
     });
+    FFormPesquisa->SetProcBeforeFillFrame([this] { beforeFillFrame(); });
     FFormPesquisa->SpeedButtonClose->OnClick = [this](QObject *) { closePesquisa(); };
     FFormPesquisa->EditPesquisar->setText(AText);
     TApplicationZunta::GetInstance().OpenedPesquisa = this;

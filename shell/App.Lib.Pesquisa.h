@@ -53,7 +53,8 @@ public:
 
     // Runs one lookup for the binding (see the class comment for ownership). A direct find
     // releases the lookup and lets its failure reach the caller, after warning the person when
-    // the edit sits on a window.
+    // the edit sits on a window. A lookup that cannot start (its presenter is not available)
+    // shows why, is released and lets the failure reach the caller.
     void Execute(TItemControl *AItemControl, const TFormPesquisaClass &AClassFormPesquisa = {});
     // What a bound edit's lookup class runs: the request's filter, title and id, then Execute.
     static void Start(std::unique_ptr<TPesquisa> APesquisa,
@@ -81,6 +82,9 @@ protected:
     virtual void fillFrameItem(TMemTable &DataSet, TFrameBaseAdapter *&Frame);
     // After the record's id was given to the binding.
     virtual void afterFindObjectDto() { }
+    // On the main thread, after the search window read a page into the presenter's table and
+    // before it builds the page's rows.
+    virtual void beforeFillFrame() { }
 
     TBasePresenter *Presenter() const { return FPresenter.get(); }
     // Also hands the presenter to the search window when there is one.

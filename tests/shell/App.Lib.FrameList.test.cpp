@@ -15,11 +15,14 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QElapsedTimer>
+#include <QLayout>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <future>
 
 class TFrameTesteEntity final : public TBaseEntity
@@ -318,6 +321,99 @@ TEST_F(FrameListTest, RowsBuiltAcrossSlicesKeepTheirOrderWhenTheCursorMovesMeanw
     }
     EXPECT_TRUE(scroll->Visible());
     EXPECT_FALSE(scroll->isUpdating());
+}
+
+// A child list longer than its window: the rows beyond the sight are built later, and every
+// row, whenever built, is the row one pass would have built.
+class FrameListLongTest : public FrameListTest
+{
+protected:
+    static constexpr int total = 60;
+    int rowsBuilt = 0;
+
+    void SetUp() override
+    {
+        FrameListTest::SetUp();
+        presenter->DataSetInfo().SetActive(true);
+        for (int id = 1; id <= total; ++id)
+            addChild(id, 7);
+        presenter->IdRegistroFK = 7;
+        list.SetIsFillIds(true);
+        list.SetProcFillFrameItem([this](TMemTable &, TFrameBaseAdapter *&frame) {
+            ++rowsBuilt;
+            frame = new TFrameBaseAdapterCadastro(scroll);
+        });
+    }
+
+    // The rows now in the scroll box, without building those still to come.
+    QList<TFrameBaseAdapter *> builtRows() const
+    {
+        return scroll->content()->findChildren<TFrameBaseAdapter *>(QString(),
+                                                                    Qt::FindDirectChildrenOnly);
+    }
+
+    static void expectOnePassRows(QList<TFrameBaseAdapter *> frames)
+    {
+        ASSERT_EQ(frames.size(), total);
+        std::sort(frames.begin(), frames.end(), [](const auto *a, const auto *b) {
+            return a->y() < b->y();
+        });
+        for (int row = 0; row < total; ++row) {
+            SCOPED_TRACE(row);
+            EXPECT_EQ(frames[row]->y(), 2 + row * 67);
+            EXPECT_EQ(frames[row]->TagString, QString::number(row + 1));
+            EXPECT_EQ(frames[row]->IdRegistro(), -(row + 1));
+            EXPECT_EQ(frames[row]->LabelRegistro->text(),
+                      QStringLiteral("%1").arg(row + 1, 4, 10, QLatin1Char('0')));
+            EXPECT_EQ(frames[row]->objectName(),
+                      QStringLiteral("TFrameBaseAdapterCadastro%1").arg(row));
+            EXPECT_EQ(frames[row]->RectangleBackground->fillColor(),
+                      row % 2 ? 0xFFE3E3E3 : TAlphaColors::White);
+        }
+    }
+};
+
+TEST_F(FrameListLongTest, RowsOutOfSightAppearAsTheViewScrollsToThem)
+{
+    window.show();
+    list.fillDadosSubCadastro(false, false, nullptr, {}, 0, {});
+    EXPECT_GT(rowsBuilt, 0);
+    EXPECT_LT(rowsBuilt, total);
+    EXPECT_EQ(builtRows().size(), rowsBuilt);
+    // The content scrolls as far as it would with every row in it.
+    ASSERT_TRUE(waitFor([this] { return scroll->content()->height() == total * 67; }));
+
+    QScrollBar *bar = scroll->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    ASSERT_TRUE(waitFor([this] { return !scroll->hasPendingControls(); }));
+    EXPECT_EQ(rowsBuilt, total);
+    ASSERT_TRUE(waitFor([this] {
+        Realign(scroll->content());
+        return scroll->content()->height() == total * 67;
+    }));
+    expectOnePassRows(builtRows());
+}
+
+TEST_F(FrameListLongTest, RowWalkGetsEveryRowAndLeavesTheCursorAlone)
+{
+    list.fillDadosSubCadastro(false, false, nullptr, {}, 0, {});
+    ASSERT_LT(rowsBuilt, total);
+    TMemTable &table = presenter->DataSetInfo();
+    ASSERT_TRUE(table.Locate(QStringLiteral("ID"), TFieldValue(std::int64_t(5))));
+
+    const QList<TFrameBaseAdapter *> frames = rows();
+    Realign(scroll->content());
+    expectOnePassRows(frames);
+    EXPECT_EQ(table.FieldByName(QStringLiteral("ID"))->AsLargeInt(), 5);
+
+    // Clearing drops the rows still to come: none is built just to be freed.
+    list.fillDadosSubCadastro(false, false, nullptr, {}, 0, {});
+    const int built = rowsBuilt;
+    ASSERT_LT(built, 2 * total);
+    list.ClearList();
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(rowsBuilt, built);
+    EXPECT_EQ(scroll->content()->layout()->minimumSize().height(), 0);
 }
 
 TEST(FrameListFreedWhileBuildingTest, StopsAtTheNextSlice)
