@@ -127,12 +127,17 @@ void TFrameList::fillDadosSubCadastro(bool AIsFillForm,
                                       TProcList AEnabledControls)
 {
     const std::weak_ptr<int> alive = m_alive;
+    // A failed read of the children is never dropped: the record would open with an empty list
+    // that its save sends back as though the children had been removed.
+    bool reading = false;
     InitialFillDados();
     try {
         if (AEnableGetDados) {
             FPresenter->IdPrincipal = AIdFK;
             FPresenter->Paginate.Limit = 5000;
+            reading = true;
             FPresenter->findByFilterToDataSet();
+            reading = false;
             if (ADataSet)
                 FPresenter->SetInfoIdRegistroFK(ADataSet, ANameFieldFK);
         }
@@ -159,7 +164,7 @@ void TFrameList::fillDadosSubCadastro(bool AIsFillForm,
     } catch (...) {
         if (!alive.expired())
             CompleteFillDados(TTypePosition::tpTop, AEnabledControls);
-        if (AIsFillForm)
+        if (AIsFillForm && !reading)
             return;
         throw;
     }

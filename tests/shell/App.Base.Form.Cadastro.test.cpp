@@ -485,6 +485,26 @@ TEST_F(FormCadastroTest, FailedRecordLoadReturnsToTheList)
     EXPECT_EQ(form->EditCodigo->text(), QStringLiteral("C5"));
 }
 
+// A record whose child list could not be read is not opened: its save would send the missing
+// children as removed.
+TEST_F(FormCadastroTest, FailedChildListReadReturnsToTheList)
+{
+    create();
+    TFrameBaseAdapterCadastro *row = listRows();
+    ASSERT_NE(row, nullptr);
+    backend.on("GET", "/lista-sistema/5", FakeReply::json(kRecord5));
+    backend.on("GET", "/telefone-teste", FakeReply::text("ERROR:Falha ao ler os telefones.", 500));
+
+    row->SpeedButtonEdit->click();
+    waitIdle();
+
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList { QStringLiteral("ERROR:Falha ao ler os telefones.") });
+    EXPECT_TRUE(form->IsListTabActive());
+    EXPECT_FALSE(form->IsLoadingRegistro());
+    EXPECT_FALSE(form->AniIndicatorLoading->Visible());
+}
+
 TEST_F(FormCadastroTest, FailedRecordLoadInLookupModeClosesTheWindow)
 {
     create();

@@ -140,10 +140,11 @@ TEST_F(FormCadastroOcorrenciaTest, ListRequestCarriesTheFilterObjectEvenWithoutF
 
 TEST_F(FormCadastroOcorrenciaTest, ChangingAFilterEmptiesTheListAndTheSearchText)
 {
-    search();
     form->EditPesquisar->setText(QStringLiteral("ANA"));
+    search();
     ASSERT_FALSE(rows().isEmpty());
-    form->CheckBoxFilterSomenteDelete->setChecked(true);
+    form->SpeedButtonFiltro->click();
+    form->CheckBoxFilterSomenteDelete->click();
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_TRUE(form->EditPesquisar->text().isEmpty());
 }

@@ -244,9 +244,9 @@ TEST_F(ListFillDadosTest, BeforeProcedureGivesALoaderAnotherParentAndAFailureSto
     EXPECT_TRUE(requestedPaths().isEmpty());
 }
 
-TEST_F(ListFillDadosTest, EmptyOrFailedListsStayEmptyWithoutAMessageAndTheNextListStillLoads)
+TEST_F(ListFillDadosTest, EmptyListsStayEmptyWithoutAMessageAndTheNextListStillLoads)
 {
-    backend.on("GET", "/membro-carga", FakeReply::text("Falha no banco", 500));
+    backend.on("GET", "/membro-carga", FakeReply::empty(304));
     backend.on("GET", "/servico-carga", FakeReply::empty(304));
     TListFillDados none;
     EXPECT_EQ(none.Execute().Count(), 0);
@@ -259,4 +259,16 @@ TEST_F(ListFillDadosTest, EmptyOrFailedListsStayEmptyWithoutAMessageAndTheNextLi
     EXPECT_EQ(listMembros.rows(), 0);
     EXPECT_EQ(listServicos.rows(), 0);
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+}
+
+// A list that could not be read is not shown as empty: the record's save would send its rows
+// back as removed. The failure reaches the record load, which reports it.
+TEST_F(ListFillDadosTest, FailedReadStopsTheLoaders)
+{
+    backend.on("GET", "/membro-carga", FakeReply::text("Falha no banco", 500));
+    loaders.AddFrameList(&listMembros.list)
+        .AddFrameList(&listServicos.list, &membros->DataSetInfo())
+        .SetIdPrincipal(10);
+    EXPECT_THROW(loaders.Execute(), Exception);
+    EXPECT_EQ(requestedPaths(), QStringList { "/membro-carga" });
 }
