@@ -13,29 +13,22 @@ TOcorrenciaFrameAdapter::TOcorrenciaFrameAdapter(QWidget *AOwner, const QString 
     SpeedButtonRemove->setVisible(false);
     SpeedButtonView->setVisible(false);
 
-    auto makeLabel = [this](const QString &name, const QString &text, int x, int y) {
-        auto *label = new TLabel(LayoutBackground, name);
-        label->setText(text);
-        label->setPosition(x, y);
-        label->setAutoSize(true);
-        return label;
-    };
-    LabelLocalAlteracao = makeLabel(QStringLiteral("LabelLocalAlteracao"), QString(), 184, 8);
+    LabelLocalAlteracao = AddLabel(QStringLiteral("LabelLocalAlteracao"), QString(), 184, 8);
     LabelLocalAlteracao->setAutoSize(false);
     LabelLocalAlteracao->setSize(571, 24);
     LabelLocalAlteracao->setFontSize(15);
-    LabelTitleIDObjeto = makeLabel(
+    LabelTitleIDObjeto = AddLabel(
         QStringLiteral("LabelTitleIDObjeto"), QStringLiteral("ID do Registro:"), 184, 40);
-    LabelIDObjeto = makeLabel(QStringLiteral("LabelIDObjeto"), QString(), 269, 40);
+    LabelIDObjeto = AddLabel(QStringLiteral("LabelIDObjeto"), QString(), 269, 40);
     LabelTitleDataCadastro
-        = makeLabel(QStringLiteral("LabelTitleDataCadastro"), QStringLiteral("Data:"), 316, 40);
-    LabelDataCadastro = makeLabel(QStringLiteral("LabelDataCadastro"), QString(), 353, 40);
+        = AddLabel(QStringLiteral("LabelTitleDataCadastro"), QStringLiteral("Data:"), 316, 40);
+    LabelDataCadastro = AddLabel(QStringLiteral("LabelDataCadastro"), QString(), 353, 40);
     LabelTitleUsuario
-        = makeLabel(QStringLiteral("LabelTitleUsuario"), QStringLiteral("Usuário:"), 484, 40);
-    LabelUsuario = makeLabel(QStringLiteral("LabelUsuario"), QString(), 528, 40);
+        = AddLabel(QStringLiteral("LabelTitleUsuario"), QStringLiteral("Usuário:"), 484, 40);
+    LabelUsuario = AddLabel(QStringLiteral("LabelUsuario"), QString(), 528, 40);
     LabelTitleOcorrencia
-        = makeLabel(QStringLiteral("LabelTitleOcorrencia"), QStringLiteral("Ocorrência:"), 788, 40);
-    LabelOcorrencia = makeLabel(QStringLiteral("LabelOcorrencia"), QString(), 865, 40);
+        = AddLabel(QStringLiteral("LabelTitleOcorrencia"), QStringLiteral("Ocorrência:"), 788, 40);
+    LabelOcorrencia = AddLabel(QStringLiteral("LabelOcorrencia"), QString(), 865, 40);
 
     SpeedButtonVisualizarAlteracoes
         = new TSpeedButton(LayoutButtons, QStringLiteral("SpeedButtonVisualizarAlteracoes"));

@@ -84,6 +84,15 @@ TFrameBaseAdapter::TFrameBaseAdapter(QWidget *AOwner, const QString &name)
 
 TFrameBaseAdapter::~TFrameBaseAdapter() = default;
 
+TLabel *TFrameBaseAdapter::AddLabel(const QString &AName, const QString &AText, int x, int y)
+{
+    auto *label = new TLabel(LayoutBackground, AName);
+    label->setText(AText);
+    label->setPosition(x, y);
+    label->setAutoSize(true);
+    return label;
+}
+
 void TFrameBaseAdapter::SetupLabels()
 {
     const TThemeApp &theme = TThemeApp::Instance();

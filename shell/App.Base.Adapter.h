@@ -48,6 +48,9 @@ public:
     static int WorkAreaWidth();
 
 protected:
+    // A label of a descendant's row, sized to its text, on the row's background.
+    TLabel *AddLabel(const QString &AName, const QString &AText, int x, int y);
+
     void RectangleBackgroundMouseEnter(QObject *Sender);
     void RectangleBackgroundMouseLeave(QObject *Sender);
 

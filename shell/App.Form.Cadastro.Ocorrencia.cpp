@@ -53,6 +53,7 @@ TFormCadastroOcorrencia::TFormCadastroOcorrencia(QWidget *AParent)
         = new TCheckBox(ToolBarFiltros, QStringLiteral("CheckBoxFilterSomenteDelete"));
     CheckBoxFilterSomenteDelete->setText(QStringLiteral("Somente Exclusões"));
     CheckBoxFilterSomenteDelete->setPosition(16, 16);
+    CheckBoxFilterSomenteDelete->setSize(200, 22);
 
     LabelFilterPeriodoDataInicial = newCaption(ToolBarFiltros,
                                                QStringLiteral("LabelFilterPeriodoDataInicial"),

@@ -20,6 +20,7 @@
 #include "Shapes.h"
 #include "SpeedButton.h"
 
+#include "ChildListTestPresenter.h"
 #include "ShellWindows.h"
 #include "support/WaitFor.h"
 
@@ -98,57 +99,8 @@ const QString kPermissionWarning
     = QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso.");
 const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
 
-class TSubTesteService final : public TBaseService
-{
-public:
-    explicit TSubTesteService(const QString &AClassName)
-        : TBaseService(AClassName)
-    { }
-};
-
-// A child presenter reading the rows of one parent id, sent as the fixed filter.
-template<class TEntity, class TDto>
-class TItemSubTestePresenter final : public TBaseSubCadastroPresenter
-{
-public:
-    TItemSubTestePresenter(const QString &AClassName,
-                           const QString &AServiceName,
-                           QStringList AColumns)
-        : TBaseSubCadastroPresenter(AClassName)
-        , m_serviceName(AServiceName)
-        , m_columns(std::move(AColumns))
-    { }
-
-    void findByFilterToDataSet() override
-    {
-        TBasePresenter::findByFilterToDataSet();
-        TBasePresenter::findByFilterToDataSet<TDto>();
-    }
-
-protected:
-    void CreateFieldsDataSet() override
-    {
-        TBaseSubCadastroPresenter::CreateFieldsDataSet();
-        for (const QString &column : m_columns)
-            DataSetInfo().AddField(column,
-                                   column.startsWith(QStringLiteral("ID_")) ? TFieldType::LargeInt
-                                                                            : TFieldType::String,
-                                   100);
-    }
-    std::unique_ptr<TBaseEntity> CreateEntity() override { return std::make_unique<TEntity>(); }
-    std::unique_ptr<TBaseService> CreateService() override
-    {
-        return std::make_unique<TSubTesteService>(m_serviceName);
-    }
-    void beforeFindByFilter() override { ValueFixFilter = QString::number(IdPrincipal); }
-
-private:
-    QString m_serviceName;
-    QStringList m_columns;
-};
-
-using TFilhoSubTestePresenter = TItemSubTestePresenter<TFilhoSubTesteEntity, TFilhoSubTesteDto>;
-using TNetoSubTestePresenter = TItemSubTestePresenter<TNetoSubTesteEntity, TNetoSubTesteDto>;
+using TFilhoSubTestePresenter = TChildListTestPresenter<TFilhoSubTesteEntity, TFilhoSubTesteDto>;
+using TNetoSubTestePresenter = TChildListTestPresenter<TNetoSubTesteEntity, TNetoSubTesteDto>;
 
 // The holder's presenter: owns the dependants' remove list and posts the aggregate built from
 // the dependants' table, as the aggregate presenters of the business units do.
@@ -174,7 +126,7 @@ protected:
     }
     std::unique_ptr<TBaseService> CreateService() override
     {
-        return std::make_unique<TSubTesteService>(QStringLiteral("TPaiSubTesteService"));
+        return std::make_unique<TChildListTestService>(QStringLiteral("TPaiSubTesteService"));
     }
     std::unique_ptr<TSerializeObject> getById(std::int64_t AId) override
     {

@@ -8,6 +8,7 @@
 #include "ScrollBox.h"
 #include "SysUtils.h"
 
+#include "ChildListTestPresenter.h"
 #include "support/FakeConnection.h"
 #include "support/ScriptedDialogs.h"
 
@@ -50,56 +51,8 @@ class TServicoCargaDto final : public TBaseDto
 BOOST_DESCRIBE_STRUCT(TServicoCargaDto, (TBaseDto), (IdMembroCarga, Descricao))
 ZUNTA_DEFINE_CLASS(TServicoCargaDto)
 
-class TCargaService final : public TBaseService
-{
-public:
-    explicit TCargaService(const QString &AClassName)
-        : TBaseService(AClassName)
-    { }
-};
-
-// A child presenter that reads the rows of its parent record: the parent id goes as the fixed
-// filter, as the business child presenters send it.
-template<class TEntity, class TDto>
-class TCargaPresenter final : public TBaseSubCadastroPresenter
-{
-public:
-    TCargaPresenter(const QString &AClassName, const QString &AServiceName, QStringList AColumns)
-        : TBaseSubCadastroPresenter(AClassName)
-        , m_serviceName(AServiceName)
-        , m_columns(std::move(AColumns))
-    { }
-
-    void findByFilterToDataSet() override
-    {
-        TBasePresenter::findByFilterToDataSet();
-        TBasePresenter::findByFilterToDataSet<TDto>();
-    }
-
-protected:
-    void CreateFieldsDataSet() override
-    {
-        TBaseSubCadastroPresenter::CreateFieldsDataSet();
-        for (const QString &column : m_columns)
-            DataSetInfo().AddField(column,
-                                   column.startsWith(QStringLiteral("ID_")) ? TFieldType::LargeInt
-                                                                            : TFieldType::String,
-                                   100);
-    }
-    std::unique_ptr<TBaseEntity> CreateEntity() override { return std::make_unique<TEntity>(); }
-    std::unique_ptr<TBaseService> CreateService() override
-    {
-        return std::make_unique<TCargaService>(m_serviceName);
-    }
-    void beforeFindByFilter() override { ValueFixFilter = QString::number(IdPrincipal); }
-
-private:
-    QString m_serviceName;
-    QStringList m_columns;
-};
-
-using TMembroCargaPresenter = TCargaPresenter<TMembroCargaEntity, TMembroCargaDto>;
-using TServicoCargaPresenter = TCargaPresenter<TServicoCargaEntity, TServicoCargaDto>;
+using TMembroCargaPresenter = TChildListTestPresenter<TMembroCargaEntity, TMembroCargaDto>;
+using TServicoCargaPresenter = TChildListTestPresenter<TServicoCargaEntity, TServicoCargaDto>;
 
 namespace {
 
