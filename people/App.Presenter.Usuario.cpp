@@ -2,6 +2,7 @@
 
 #include "App.Lib.ForcaSenha.h"
 #include "App.Service.Usuario.h"
+#include "Common.Dto.Usuario.h"
 #include "Common.Entity.Usuario.h"
 
 #include "MemTable.h"
@@ -13,6 +14,12 @@ TUsuarioPresenter::TUsuarioPresenter()
 void TUsuarioPresenter::ModifyPassword(std::int64_t AIdUsuario, const QString &ASenha)
 {
     static_cast<TUsuarioService *>(Service())->ModifyPassword(AIdUsuario, ASenha);
+}
+
+void TUsuarioPresenter::findByFilterToDataSet()
+{
+    TBaseCadastroPresenter::findByFilterToDataSet();
+    TBasePresenter::findByFilterToDataSet<TUsuarioDto>();
 }
 
 std::unique_ptr<TBaseEntity> TUsuarioPresenter::CreateEntity()

@@ -3,6 +3,7 @@
 #include "App.Presenter.Usuario.h"
 #include "Common.Dto.Empresa.h"
 
+#include "MemTable.h"
 #include "SysUtils.h"
 
 #include "support/DemoBackend.h"
@@ -84,6 +85,26 @@ TEST(UsuarioPasswordChangeTest, ChangedPasswordLogsIn)
         = login.Logar(QStringLiteral("troca"), DigestSenha(QStringLiteral(" Nova@Senha12")));
     EXPECT_EQ(login.StatusCode(), 200);
     ASSERT_EQ(empresas.size(), 1u);
+}
+
+TEST_F(UsuarioPresenterTest, ListsAPageOfUsersByName)
+{
+    backend.on("GET",
+               "/usuario",
+               FakeReply::json(R"({"total":2,"pages":1,"listHelper":[)"
+                               R"({"id":1,"nome":"ANA","login":"ana","email":"ana@x"},)"
+                               R"({"id":2,"nome":"BIA","login":"bia","email":"bia@x"}]})"));
+    presenter->TextSearch = QStringLiteral("A");
+    presenter->findByFilterToDataSet();
+
+    EXPECT_EQ(backend.last("GET", "/usuario")->param("search"), "A");
+    TMemTable &table = presenter->DataSetInfo();
+    ASSERT_EQ(table.RecordCount(), 2);
+    table.First();
+    EXPECT_EQ(table.FieldByName(QStringLiteral("NOME"))->AsString(), QStringLiteral("ANA"));
+    EXPECT_EQ(table.FieldByName(QStringLiteral("LOGIN"))->AsString(), QStringLiteral("ana"));
+    table.Next();
+    EXPECT_EQ(table.FieldByName(QStringLiteral("EMAIL"))->AsString(), QStringLiteral("bia@x"));
 }
 
 } // namespace

@@ -99,6 +99,12 @@ TEST_F(DemoBackendTest, AnyResourceIsKeptInMemory)
                   .value(QStringLiteral("total"))
                   .toInt(),
               2);
+
+    // The users are listed too, never with their passwords.
+    request.ClearBody().SetResource(QStringLiteral("/usuario/pesquisa/1"));
+    const QJsonObject usuario = QJsonDocument::fromJson(request.Get()->RawBytes).object();
+    EXPECT_EQ(usuario.value(QStringLiteral("login")).toString(), QStringLiteral("demo"));
+    EXPECT_FALSE(usuario.contains(QStringLiteral("senha")));
 }
 
 } // namespace

@@ -41,6 +41,8 @@ DemoBackend::DemoBackend(const QString &seedFile)
                                  + error.errorString().toStdString());
     const QJsonObject seed = document.object();
 
+    // The users are listed and looked up like any other resource, without their passwords.
+    QJsonArray usuarios;
     for (const QJsonValue &value : seed.value(QStringLiteral("usuarios")).toArray()) {
         const QJsonObject row = value.toObject();
         Usuario usuario;
@@ -52,6 +54,7 @@ DemoBackend::DemoBackend(const QString &seedFile)
         usuario.trocarSenha = row.value(QStringLiteral("trocarSenha")).toBool();
         for (const QJsonValue &empresa : row.value(QStringLiteral("empresas")).toArray())
             usuario.empresas << qint64(empresa.toDouble());
+        usuarios.append(usuario.row);
         m_usuarios[idOf(row)] = usuario;
     }
     m_empresas = seed.value(QStringLiteral("empresas")).toArray();
@@ -62,6 +65,7 @@ DemoBackend::DemoBackend(const QString &seedFile)
     for (auto it = recursos.begin(); it != recursos.end(); ++it)
         m_store.seed(it.key(), it.value().toArray());
     m_store.seed(QStringLiteral("/menu-sistema"), m_menus);
+    m_store.seed(QStringLiteral("/usuario"), usuarios);
     m_store.setOpenResources(true);
 
     m_backend.on(
