@@ -413,10 +413,11 @@ QString TItemControl::GetRttiPropName(bool AContainFilter) const
 bool TItemControl::IsEmpty() const
 {
     QWidget *control = m_control.data();
+    // Blanks alone are no value: saved, they would become an empty text.
     if (auto *edit = qobject_cast<TEdit *>(control))
-        return edit->text().isEmpty();
+        return edit->text().trimmed().isEmpty();
     if (auto *memo = qobject_cast<TMemo *>(control))
-        return memo->text().isEmpty();
+        return memo->text().trimmed().isEmpty();
     if (auto *dateEdit = qobject_cast<TDateEdit *>(control))
         return dateEditEmpty(dateEdit);
     return false;

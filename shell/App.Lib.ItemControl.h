@@ -129,7 +129,8 @@ public:
     // lookup unless the name begins with "LISTA".
     QString GetRttiPropName(bool AContainFilter) const;
 
-    // An edit or memo without text, a date edit without a date; never a check box or radio.
+    // An edit or memo without text (or only blanks), a date edit without a date; never a check
+    // box or radio.
     bool IsEmpty() const;
     // "WARNING:O campo %s não possui um valor válido." with the title.
     QString ErrorMessage() const;

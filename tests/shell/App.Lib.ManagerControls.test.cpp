@@ -480,7 +480,10 @@ TEST(ManagerControlValidTest, AllFailuresInOneMessageInBindingOrderThenTheWindow
         item.IsRequired = required;
         return item;
     };
+    // Blanks are no value: they would be saved as an empty text.
     bind(new TEdit(&window, QStringLiteral("EditNome")), "Nome");
+    qobject_cast<TEdit *>(manager.FindItemControl(QStringLiteral("EditNome"))->Control())
+        ->setText(QStringLiteral("   "));
     bind(new TCheckBox(&window, QStringLiteral("CheckBoxAtivo")), "Ativo");
     auto *hidden = new TEdit(&window, QStringLiteral("EditApelido"));
     hidden->hide();
@@ -497,6 +500,8 @@ TEST(ManagerControlValidTest, AllFailuresInOneMessageInBindingOrderThenTheWindow
     qobject_cast<TEdit *>(pessoa.Control())->setText(QStringLiteral("ANA"));
     bind(new TEdit(&window, QStringLiteral("EditEmail")), "E-mail", false);
     bind(new TMemo(&window, QStringLiteral("MemoObservacao")), "Observação");
+    qobject_cast<TMemo *>(manager.FindItemControl(QStringLiteral("MemoObservacao"))->Control())
+        ->setText(QStringLiteral(" \r\n\t"));
     qobject_cast<TDateEdit *>(
         manager.FindItemControl(QStringLiteral("DateEditDataNascimento"))->Control())
         ->setIsEmpty(true);
