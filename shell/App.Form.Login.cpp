@@ -250,6 +250,9 @@ void TFormLogin::showEvent(QShowEvent *AEvent)
     TFormBase::showEvent(AEvent);
     LabelVersionSystem->setText(TApplicationZunta::GetInstance().Version());
     EditLogin->setFocus(Qt::OtherFocusReason);
+    // The window is not active yet: the focus arrives with its activation, which runs no enter
+    // handler, so the caption is moved above the edit here.
+    TAppUtils::EntraEdit(EditLogin);
 }
 
 void TFormLogin::EditSenhaKeyDown(int &AKey)

@@ -12,6 +12,7 @@
 #include "App.Lib.Form.TrocaSenha.h"
 #include "Common.Dto.Empresa.h"
 #include "DateTime.h"
+#include "Edit.h"
 #include "FileDate.h"
 #include "Image.h"
 #include "Label.h"
@@ -173,7 +174,11 @@ TEST_F(FormPrincipalTest, OneCompanyLogsInWithoutChoiceAndShowsUserCompanyVersio
             menuRow(2, QStringLiteral("A"), QStringLiteral("Item 2")),
             menuRow(3, QStringLiteral("B"), QStringLiteral("Item 3")) });
     bool closedAtOnce = false;
+    bool captionAbove = false;
     script.then<TFormLogin>(QStringLiteral("TFormLogin"), [&](TFormLogin &login) {
+        // The login edit has the focus from the start, and its caption sits above it.
+        const auto *caption = login.findChild<TLabel *>(QStringLiteral("LabelEditLogin"));
+        captionAbove = caption && waitFor([&] { return caption->y() < login.EditLogin->y(); });
         LoginSteps::logar(login, QStringLiteral("ana"), QStringLiteral("ana12345"));
         closedAtOnce = !login.isVisible() && login.IsLogado();
     });
@@ -182,6 +187,7 @@ TEST_F(FormPrincipalTest, OneCompanyLogsInWithoutChoiceAndShowsUserCompanyVersio
 
     EXPECT_TRUE(script.done());
     EXPECT_TRUE(closedAtOnce);
+    EXPECT_TRUE(captionAbove);
     EXPECT_TRUE(janela.IsLogado());
     EXPECT_FALSE(janela.IsEncerrado());
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
