@@ -817,7 +817,9 @@ void TFormBaseMetodoCadastro::RegisterSubCadastro(TFormBaseMetodoCadastro *AForm
 
 void TFormBaseMetodoCadastro::saveSubCadastro()
 {
-    if (IsListTabActive())
+    // A row only being viewed has nothing to store: saving it again would demand the edit
+    // permission of a user who may only view the child records, and refuse the parent's save.
+    if (IsListTabActive() || FIsViewForm)
         return;
     FIsSavedSubForm = true;
     try {

@@ -457,6 +457,24 @@ TEST_F(FormSubCadastroTest, ChildSavedWithItsParentSendsTheRowsAndTheRemovedIds)
         << "the child saved with its parent shows no message of its own";
 }
 
+// A child row only viewed is not saved again: a user who may view but not edit the child
+// records still saves the holder.
+TEST_F(FormSubCadastroTest, ViewedChildRowDoesNotStopTheParentsSave)
+{
+    openHolder();
+    filho->FPermissionEditar = false;
+    rowOf(filho, 57)->SpeedButtonView->click();
+    ASSERT_FALSE(filho->IsListTabActive());
+    ASSERT_TRUE(filho->IsViewForm());
+
+    backend.on("POST", "/pai-sub-teste/complex", FakeReply::json(R"({"id":5,"nome":"JOANA"})"));
+    dialogs.clearMessages();
+    form->SpeedButtonSalvar->click();
+    waitIdle();
+    EXPECT_EQ(posts(), 1u);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+}
+
 TEST_F(FormSubCadastroTest, ChildValidationFailureCarriesTheChildTitleAndSendsNothing)
 {
     newHolder();
