@@ -28,6 +28,29 @@ const QString notFoundMessage = QStringLiteral("WARNING:Informações não local
 
 } // namespace
 
+// Where a build stands: the next row's stripe, top and number.
+struct TFrameList::TRowState
+{
+    bool ActiveControls = true;
+    TAlphaColor Color = stripeColor;
+    int Top = 2;
+    int Count = 0;
+    // What a row put off is reckoned to need: the last row built and its margin.
+    int RowSpace = 0;
+    TField *FieldIdRegistro = nullptr;
+    TField *FieldId = nullptr;
+};
+
+struct TFrameList::TPendingRows
+{
+    TRowState Rows;
+    // The ID_REGISTRO of each row still to build, in the order of the fill.
+    std::vector<std::int64_t> IdsRegistro;
+    std::size_t Next = 0;
+
+    std::size_t Remaining() const { return IdsRegistro.size() - Next; }
+};
+
 TFrameList::TFrameList() = default;
 
 TFrameList::~TFrameList()
@@ -176,29 +199,6 @@ void TFrameList::SetDataSetToFrame(bool AActiveControls)
     buildRows(AActiveControls);
 }
 
-// Where a build stands: the next row's stripe, top and number.
-struct TFrameList::TRowState
-{
-    bool ActiveControls = true;
-    TAlphaColor Color = stripeColor;
-    int Top = 2;
-    int Count = 0;
-    // What a row put off is reckoned to need: the last row built and its margin.
-    int RowSpace = 0;
-    TField *FieldIdRegistro = nullptr;
-    TField *FieldId = nullptr;
-};
-
-struct TFrameList::TPendingRows
-{
-    TRowState Rows;
-    // The ID_REGISTRO of each row still to build, in the order of the fill.
-    std::vector<std::int64_t> IdsRegistro;
-    std::size_t Next = 0;
-
-    std::size_t Remaining() const { return IdsRegistro.size() - Next; }
-};
-
 TFrameList::TBuildEnd TFrameList::buildRows(bool AActiveControls)
 {
     if (!FVertScroll)
@@ -336,11 +336,7 @@ void TFrameList::putOffRows(TMemTable &table, const TRowState &rows)
     setReservedHeight(int(pending->Remaining()) * rows.RowSpace);
     m_pending = std::move(pending);
 
-    const std::weak_ptr<int> alive = m_alive;
-    FVertScroll->setPendingControls([this, alive] {
-        if (!alive.expired())
-            buildPendingRows(true);
-    });
+    buildPendingOnWalk();
     m_pendingQueued = false;
     m_sightWatcher
         = std::make_unique<TSightWatcher>(FVertScroll, [this] { schedulePendingRows(); });
@@ -357,15 +353,9 @@ bool TFrameList::buildPendingRows(bool AAll)
         dropPendingRows();
         return false;
     }
-    const auto keepForLater = [this, alive] {
-        FVertScroll->setPendingControls([this, alive] {
-            if (!alive.expired())
-                buildPendingRows(true);
-        });
-    };
     // Moving the cursor would post or cancel the record being edited: later.
     if (table.State() != TDataSetState::Browse) {
-        keepForLater();
+        buildPendingOnWalk();
         return false;
     }
     if (!AAll && m_pending->Rows.Top >= sightEnd())
@@ -425,8 +415,17 @@ bool TFrameList::buildPendingRows(bool AAll)
         return false;
     }
     setReservedHeight(int(pending->Remaining()) * rows.RowSpace);
-    keepForLater();
+    buildPendingOnWalk();
     return rows.Top < sightEnd();
+}
+
+void TFrameList::buildPendingOnWalk()
+{
+    const std::weak_ptr<int> alive = m_alive;
+    FVertScroll->setPendingControls([this, alive] {
+        if (!alive.expired())
+            buildPendingRows(true);
+    });
 }
 
 void TFrameList::schedulePendingRows()

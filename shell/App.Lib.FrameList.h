@@ -101,6 +101,8 @@ private:
     // Builds rows put off: all of them, or for about a slice those up to the sight's end. True
     // while rows in sight are still missing.
     bool buildPendingRows(bool AAll);
+    // Whoever walks all the scroll box's controls gets the rows put off built first.
+    void buildPendingOnWalk();
     void schedulePendingRows();
     void dropPendingRows();
     void retireSightWatcher();
