@@ -1,4 +1,5 @@
 #include "App.Form.Principal.h"
+#include "App.Lib.Application.h"
 #include "App.Lib.Exception.h"
 #include "RestRequest.h"
 
@@ -11,7 +12,7 @@
 int main(int argc, char **argv)
 {
     TRestRequest::GlobalInit();
-    QApplication application(argc, argv);
+    TQtApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zunta"));
     TDravikHandleException::InstallApplicationHandler();
     try {

@@ -8,6 +8,7 @@
 #include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
 #include "App.Lib.Menu.Grupo.h"
+#include "App.Lib.Paginate.h"
 #include "App.Lib.Theme.h"
 #include "App.Lib.Utils.h"
 
@@ -15,7 +16,6 @@
 #include "AniIndicator.h"
 #include "Common.Lib.Utils.h"
 #include "Edit.h"
-#include "FormatSettings.h"
 #include "Label.h"
 #include "Layouts.h"
 #include "MemTable.h"
@@ -33,22 +33,11 @@ const QString kMessageNotFound = QStringLiteral("WARNING:Informações não loca
 constexpr int kAnswerYes = 6;
 constexpr int kKeyEnter = 13;
 
-TSpeedButton *newPageButton(QWidget *AParent, const QString &AName, const QString &AStyle)
+TLabel *footerLabel(TLabel *ALabel)
 {
-    auto *button = new TSpeedButton(AParent, AName);
-    button->setSize(30, 30);
-    button->setAlign(TAlignLayout::Left);
-    button->setStyleLookup(AStyle);
-    return button;
-}
-
-TLabel *newFooterLabel(QWidget *AParent, const QString &AName, const QString &AText)
-{
-    auto *label = new TLabel(AParent, AName);
-    label->setAlign(TAlignLayout::Left);
-    label->setAutoSize(true);
-    label->setText(AText);
-    return label;
+    ALabel->setAlign(TAlignLayout::Left);
+    ALabel->setAutoSize(true);
+    return ALabel;
 }
 
 TSpeedButton *newEdicaoButton(QWidget *AParent, const QString &AName, int AImage)
@@ -101,39 +90,37 @@ TFormBaseMetodoCadastro::TFormBaseMetodoCadastro(const QString &AClassName, QWid
     RectangleFooter->setHeight(30);
     RectangleFooter->setAlign(TAlignLayout::Bottom);
     RectangleFooter->setStrokeColor(TAlphaColors::Null);
-    Label1 = newFooterLabel(
-        RectangleFooter, QStringLiteral("Label1"), QStringLiteral("Total Registros:"));
-    LabelQuantidadeRegistros = newFooterLabel(
-        RectangleFooter, QStringLiteral("LabelQuantidadeRegistros"), QStringLiteral("0000000000"));
+    using TPageButton = TPaginateControl::TPageButton;
+    using TPageLabel = TPaginateControl::TPageLabel;
+    Label1 = footerLabel(FPaginateControl.NewLabel(TPageLabel::CaptionTotal, RectangleFooter));
+    LabelQuantidadeRegistros
+        = footerLabel(FPaginateControl.NewLabel(TPageLabel::Total, RectangleFooter));
     RectangleControlPage = new TRectangle(RectangleFooter, QStringLiteral("RectangleControlPage"));
     RectangleControlPage->setWidth(445);
     RectangleControlPage->setAlign(TAlignLayout::Right);
     RectangleControlPage->setStrokeColor(TAlphaColors::Null);
-    SpeedButtonFirst = newPageButton(RectangleControlPage,
-                                     QStringLiteral("SpeedButtonFirst"),
-                                     QStringLiteral("arrowuptoolbutton"));
-    SpeedButtonPrior = newPageButton(RectangleControlPage,
-                                     QStringLiteral("SpeedButtonPrior"),
-                                     QStringLiteral("arrowlefttoolbutton"));
-    Label2
-        = newFooterLabel(RectangleControlPage, QStringLiteral("Label2"), QStringLiteral("Página:"));
-    LabelPaginacao = newFooterLabel(
-        RectangleControlPage, QStringLiteral("LabelPaginacao"), QStringLiteral("0000/0000"));
-    SpeedButtonNext = newPageButton(RectangleControlPage,
-                                    QStringLiteral("SpeedButtonNext"),
-                                    QStringLiteral("arrowrighttoolbutton"));
-    SpeedButtonLast = newPageButton(RectangleControlPage,
-                                    QStringLiteral("SpeedButtonLast"),
-                                    QStringLiteral("arrowdowntoolbuttonbordered"));
-    Label3 = newFooterLabel(
-        RectangleControlPage, QStringLiteral("Label3"), QStringLiteral("Registros Listados:"));
-    LabelRegistrosListados = newFooterLabel(RectangleControlPage,
-                                            QStringLiteral("LabelRegistrosListados"),
-                                            QStringLiteral("0000000000"));
-    SpeedButtonFirst->OnClick = [this](QObject *Sender) { SpeedButtonFirstClick(Sender); };
-    SpeedButtonPrior->OnClick = [this](QObject *Sender) { SpeedButtonPriorClick(Sender); };
-    SpeedButtonNext->OnClick = [this](QObject *Sender) { SpeedButtonNextClick(Sender); };
-    SpeedButtonLast->OnClick = [this](QObject *Sender) { SpeedButtonLastClick(Sender); };
+    SpeedButtonFirst = FPaginateControl.NewButton(
+        TPageButton::First, RectangleControlPage, TAlignLayout::Left, [this](QObject *Sender) {
+            SpeedButtonFirstClick(Sender);
+        });
+    SpeedButtonPrior = FPaginateControl.NewButton(
+        TPageButton::Prior, RectangleControlPage, TAlignLayout::Left, [this](QObject *Sender) {
+            SpeedButtonPriorClick(Sender);
+        });
+    Label2 = footerLabel(FPaginateControl.NewLabel(TPageLabel::CaptionPage, RectangleControlPage));
+    LabelPaginacao = footerLabel(FPaginateControl.NewLabel(TPageLabel::Page, RectangleControlPage));
+    SpeedButtonNext = FPaginateControl.NewButton(
+        TPageButton::Next, RectangleControlPage, TAlignLayout::Left, [this](QObject *Sender) {
+            SpeedButtonNextClick(Sender);
+        });
+    SpeedButtonLast = FPaginateControl.NewButton(
+        TPageButton::Last, RectangleControlPage, TAlignLayout::Left, [this](QObject *Sender) {
+            SpeedButtonLastClick(Sender);
+        });
+    Label3
+        = footerLabel(FPaginateControl.NewLabel(TPageLabel::CaptionListed, RectangleControlPage));
+    LabelRegistrosListados
+        = footerLabel(FPaginateControl.NewLabel(TPageLabel::Listed, RectangleControlPage));
 
     RectangleBackgroundPesquisa
         = new TRectangle(TabItemPesquisa, QStringLiteral("RectangleBackgroundPesquisa"));
@@ -335,8 +322,10 @@ void TFormBaseMetodoCadastro::SearchEditButtonPesquisarClick(QObject *Sender)
 void TFormBaseMetodoCadastro::SpeedButtonFirstClick(QObject *Sender)
 {
     (void)Sender;
+    // Also called by the search, the save and a child window's return, which go on after a
+    // failure here; a child window's empty list is no news.
     try {
-        Paginate.Page = 1;
+        FPaginateControl.MoveTo(TPaginateControl::TPageButton::First);
         executePesquisa();
     } catch (...) {
         const QString message = TDravikHandleException::MessageOf(std::current_exception());
@@ -348,28 +337,22 @@ void TFormBaseMetodoCadastro::SpeedButtonFirstClick(QObject *Sender)
 void TFormBaseMetodoCadastro::SpeedButtonPriorClick(QObject *Sender)
 {
     (void)Sender;
-    TDravikHandleException::Guard([this] {
-        Paginate.Page = std::max(1, Paginate.Page - 1);
-        executePesquisa();
-    });
+    FPaginateControl.MoveTo(TPaginateControl::TPageButton::Prior);
+    executePesquisa();
 }
 
 void TFormBaseMetodoCadastro::SpeedButtonNextClick(QObject *Sender)
 {
     (void)Sender;
-    TDravikHandleException::Guard([this] {
-        Paginate.Page = std::min(Paginate.TotalPages, Paginate.Page + 1);
-        executePesquisa();
-    });
+    FPaginateControl.MoveTo(TPaginateControl::TPageButton::Next);
+    executePesquisa();
 }
 
 void TFormBaseMetodoCadastro::SpeedButtonLastClick(QObject *Sender)
 {
     (void)Sender;
-    TDravikHandleException::Guard([this] {
-        Paginate.Page = Paginate.TotalPages;
-        executePesquisa();
-    });
+    FPaginateControl.MoveTo(TPaginateControl::TPageButton::Last);
+    executePesquisa();
 }
 
 void TFormBaseMetodoCadastro::executePesquisa()
@@ -401,16 +384,8 @@ void TFormBaseMetodoCadastro::changeEnabledControls()
 
 void TFormBaseMetodoCadastro::fillPaginate()
 {
-    LabelPaginacao->setText(FormatFloat(QStringLiteral("0000"), Paginate.Page) + u'/'
-                            + FormatFloat(QStringLiteral("0000"), Paginate.TotalPages));
-    LabelQuantidadeRegistros->setText(
-        FormatFloat(QStringLiteral("0000000000"), Paginate.TotalRegistros));
-    LabelRegistrosListados->setText(FormatFloat(QStringLiteral("0000000000"), Paginate.CountList));
+    FPaginateControl.ShowPage();
     RectangleControlPage->setVisible(Paginate.TotalRegistros > 0);
-    SpeedButtonFirst->setEnabled(Paginate.Page > 1);
-    SpeedButtonPrior->setEnabled(Paginate.Page > 1);
-    SpeedButtonNext->setEnabled(Paginate.Page < Paginate.TotalPages);
-    SpeedButtonLast->setEnabled(Paginate.Page < Paginate.TotalPages);
     if (EditPesquisar->isVisibleTo(this))
         SetFocusedPrincipalComponent();
 }
@@ -741,19 +716,9 @@ void TFormBaseMetodoCadastro::ApplyThemeApp()
     RectangleTopEdicao->setFillColor(color.BackgroundColor2);
     RectangleFooter->setFillColor(color.BackgroundColor);
     RectangleControlPage->setFillColor(color.BackgroundColor);
-    for (TLabel *label : { Label1,
-                           Label2,
-                           Label3,
-                           LabelQuantidadeRegistros,
-                           LabelRegistrosListados,
-                           LabelPaginacao })
-        label->setFontColor(color.TextPrimaryColor);
+    FPaginateControl.ApplyTheme(theme);
     LabelInformacoesSuperiorDireito->setFontColor(color.MessageAlertColor);
     LabelInformacoesSuperiorDireito->setTextFont(fonts.TertiaryFont());
-    for (TLabel *label : { LabelQuantidadeRegistros, LabelPaginacao, LabelRegistrosListados })
-        label->setTextFont(fonts.TertiaryFont());
-    for (TLabel *label : { Label1, Label2, Label3 })
-        label->setTextFont(fonts.PrimaryFont());
 }
 
 // --- Groups and child windows --------------------------------------------------------------

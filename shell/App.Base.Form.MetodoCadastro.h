@@ -2,6 +2,7 @@
 
 #include "App.Base.Form.View.h"
 #include "App.Base.Presenter.h"
+#include "App.Lib.Paginate.h"
 
 #include <QPointer>
 #include <QString>
@@ -256,6 +257,8 @@ protected:
     bool FIsReturn = true;
     bool FIsRegistroFechado = false;
     bool FExecuteNewOnlyInThis = false;
+    // The paging strip of the list tab, on Paginate.
+    TPaginateControl FPaginateControl { Paginate };
 
 private:
     // The save procedure's steps 1 to 12; SpeedButtonSalvarClick wraps its failures.

@@ -2,6 +2,7 @@
 
 #include "App.Base.Adapter.Pesquisa.h"
 #include "App.Lib.Application.h"
+#include "App.Lib.Paginate.h"
 #include "App.Lib.Theme.h"
 #include "App.Lib.Utils.h"
 
@@ -19,20 +20,6 @@
 namespace {
 
 constexpr int pageLimit = 100;
-
-QString zeroPadded(int value, int width)
-{
-    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
-}
-
-TSpeedButton *pageButton(QWidget *AParent, const QString &AName, const QString &AStyle)
-{
-    auto *button = new TSpeedButton(AParent, AName);
-    button->setSize(30, 30);
-    button->setAlign(TAlignLayout::Right);
-    button->setStyleLookup(AStyle);
-    return button;
-}
 
 } // namespace
 
@@ -70,42 +57,44 @@ void TFormBasePesquisa::buildForm()
     Layout1 = new TLayout(RectangleFooter, QStringLiteral("Layout1"));
     Layout1->setHeight(30);
     Layout1->setAlign(TAlignLayout::Top);
-    Label3 = new TLabel(Layout1, QStringLiteral("Label3"));
+    using TPageButton = TPaginateControl::TPageButton;
+    using TPageLabel = TPaginateControl::TPageLabel;
+    Label3 = FPaginateControl.NewLabel(TPageLabel::CaptionListed, Layout1);
     Label3->setAlign(TAlignLayout::Left);
     Label3->setWidth(130);
     Label3->setMargins(5, 0, 0, 0);
-    Label3->setText(QStringLiteral("Registros Listados:"));
-    LabelRegistrosListados = new TLabel(Layout1, QStringLiteral("LabelRegistrosListados"));
+    LabelRegistrosListados = FPaginateControl.NewLabel(TPageLabel::Listed, Layout1);
     LabelRegistrosListados->setAlign(TAlignLayout::Client);
-    LabelRegistrosListados->setText(QStringLiteral("0000000000"));
 
     LayoutControl = new TLayout(RectangleFooter, QStringLiteral("LayoutControl"));
     LayoutControl->setAlign(TAlignLayout::Client);
     RectangleControlPage = new TRectangle(LayoutControl, QStringLiteral("RectangleControlPage"));
     RectangleControlPage->setAlign(TAlignLayout::Client);
     RectangleControlPage->setStrokeColor(TAlphaColors::Null);
-    // Created from the right: Last, Next, Prior, First, then the page label and its title.
-    SpeedButtonLast = pageButton(RectangleControlPage,
-                                 QStringLiteral("SpeedButtonLast"),
-                                 QStringLiteral("arrowdowntoolbuttonbordered"));
-    SpeedButtonNext = pageButton(RectangleControlPage,
-                                 QStringLiteral("SpeedButtonNext"),
-                                 QStringLiteral("arrowrighttoolbutton"));
-    SpeedButtonPrior = pageButton(RectangleControlPage,
-                                  QStringLiteral("SpeedButtonPrior"),
-                                  QStringLiteral("arrowlefttoolbutton"));
-    SpeedButtonFirst = pageButton(RectangleControlPage,
-                                  QStringLiteral("SpeedButtonFirst"),
-                                  QStringLiteral("arrowuptoolbutton"));
-    LabelPaginacao = new TLabel(RectangleControlPage, QStringLiteral("LabelPaginacao"));
+    // Created from the right: Last, Next, Prior, First, then the page label and its caption.
+    SpeedButtonLast = FPaginateControl.NewButton(
+        TPageButton::Last, RectangleControlPage, TAlignLayout::Right, [this](QObject *sender) {
+            SpeedButtonLastClick(sender);
+        });
+    SpeedButtonNext = FPaginateControl.NewButton(
+        TPageButton::Next, RectangleControlPage, TAlignLayout::Right, [this](QObject *sender) {
+            SpeedButtonNextClick(sender);
+        });
+    SpeedButtonPrior = FPaginateControl.NewButton(
+        TPageButton::Prior, RectangleControlPage, TAlignLayout::Right, [this](QObject *sender) {
+            SpeedButtonPriorClick(sender);
+        });
+    SpeedButtonFirst = FPaginateControl.NewButton(
+        TPageButton::First, RectangleControlPage, TAlignLayout::Right, [this](QObject *sender) {
+            SpeedButtonFirstClick(sender);
+        });
+    LabelPaginacao = FPaginateControl.NewLabel(TPageLabel::Page, RectangleControlPage);
     LabelPaginacao->setAlign(TAlignLayout::Right);
     LabelPaginacao->setWidth(80);
     LabelPaginacao->setHorzAlign(TTextAlign::Center);
-    LabelPaginacao->setText(QStringLiteral("0000/0000"));
-    Label2 = new TLabel(RectangleControlPage, QStringLiteral("Label2"));
+    Label2 = FPaginateControl.NewLabel(TPageLabel::CaptionPage, RectangleControlPage);
     Label2->setAlign(TAlignLayout::Right);
     Label2->setWidth(50);
-    Label2->setText(QStringLiteral("Página:"));
 
     RectangleBacgroundPesquisa
         = new TRectangle(LayoutControlsForm, QStringLiteral("RectangleBacgroundPesquisa"));
@@ -126,10 +115,6 @@ void TFormBasePesquisa::buildForm()
         = [this](QObject *sender) { SearchEditButtonPesquisarClick(sender); };
     ClearEditButtonPesquisar->OnClick
         = [this](QObject *sender) { ClearEditButtonPesquisarClick(sender); };
-    SpeedButtonFirst->OnClick = [this](QObject *sender) { SpeedButtonFirstClick(sender); };
-    SpeedButtonPrior->OnClick = [this](QObject *sender) { SpeedButtonPriorClick(sender); };
-    SpeedButtonNext->OnClick = [this](QObject *sender) { SpeedButtonNextClick(sender); };
-    SpeedButtonLast->OnClick = [this](QObject *sender) { SpeedButtonLastClick(sender); };
 }
 
 TFormBasePesquisa::~TFormBasePesquisa()
@@ -153,16 +138,10 @@ void TFormBasePesquisa::ApplyThemeApp()
     TFormBaseView::ApplyThemeApp();
     const TThemeApp &theme = TApplicationZunta::GetInstance().ThemeApp();
     const TColorApp &color = theme.ColorApp();
-    const TFontApp &fonts = theme.FontApp();
     RectangleBacgroundPesquisa->setFillColor(color.BackgroundColor);
     RectangleFooter->setFillColor(color.BackgroundColor);
     RectangleControlPage->setFillColor(color.BackgroundColor);
-    for (TLabel *label : { LabelRegistrosListados, LabelPaginacao })
-        label->setTextFont(fonts.TertiaryFont());
-    for (TLabel *label : { Label2, Label3 })
-        label->setTextFont(fonts.PrimaryFont());
-    for (TLabel *label : { LabelRegistrosListados, LabelPaginacao, Label2, Label3 })
-        label->setFontColor(color.TextPrimaryColor);
+    FPaginateControl.ApplyTheme(theme);
 }
 
 void TFormBasePesquisa::SetFocusedPrincipalComponent()
@@ -251,25 +230,25 @@ void TFormBasePesquisa::ClearEditButtonPesquisarClick(QObject *)
 
 void TFormBasePesquisa::SpeedButtonFirstClick(QObject *)
 {
-    FPaginate.Page = 1;
+    FPaginateControl.MoveTo(TPaginateControl::TPageButton::First);
     changeDadosAndPaginate();
 }
 
 void TFormBasePesquisa::SpeedButtonPriorClick(QObject *)
 {
-    FPaginate.Page = std::max(FPaginate.Page - 1, 1);
+    FPaginateControl.MoveTo(TPaginateControl::TPageButton::Prior);
     changeDadosAndPaginate();
 }
 
 void TFormBasePesquisa::SpeedButtonNextClick(QObject *)
 {
-    FPaginate.Page = std::min(FPaginate.Page + 1, FPaginate.TotalPages);
+    FPaginateControl.MoveTo(TPaginateControl::TPageButton::Next);
     changeDadosAndPaginate();
 }
 
 void TFormBasePesquisa::SpeedButtonLastClick(QObject *)
 {
-    FPaginate.Page = FPaginate.TotalPages;
+    FPaginateControl.MoveTo(TPaginateControl::TPageButton::Last);
     changeDadosAndPaginate();
 }
 
@@ -277,8 +256,6 @@ void TFormBasePesquisa::changeDadosAndPaginate()
 {
     if (!FPresenter)
         TAppUtils::UtilsException(QStringLiteral("ERROR:Pesquisa sem apresentador."));
-    // No page below the first, also when the last search found nothing.
-    FPaginate.Page = std::max(FPaginate.Page, 1);
     FPresenter->TextSearch = EditPesquisar->text();
     FFrameList->Paginate.Page = FPaginate.Page;
     FFrameList->Paginate.Limit = FPaginate.Limit;
@@ -298,14 +275,8 @@ void TFormBasePesquisa::fillPaginate()
     FPaginate.TotalRegistros = FPresenter->Paginate.TotalRegistros;
     FPaginate.TotalPages = FPresenter->Paginate.TotalPages;
     FPaginate.CountList = FPresenter->Paginate.CountList;
-    LabelPaginacao->setText(zeroPadded(FPaginate.Page, 4) + u'/'
-                            + zeroPadded(FPaginate.TotalPages, 4));
-    LabelRegistrosListados->setText(zeroPadded(FPaginate.CountList, 10));
+    FPaginateControl.ShowPage();
     RectangleControlPage->setVisible(FPaginate.TotalPages > 0);
-    SpeedButtonFirst->setEnabled(FPaginate.Page > 1);
-    SpeedButtonPrior->setEnabled(FPaginate.Page > 1);
-    SpeedButtonNext->setEnabled(FPaginate.Page < FPaginate.TotalPages);
-    SpeedButtonLast->setEnabled(FPaginate.Page < FPaginate.TotalPages);
     layoutFooter();
     // Picking or closing frees the lookup and this window: never inside the list's completion,
     // which still has the controls to restore.

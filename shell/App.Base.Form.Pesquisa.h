@@ -3,6 +3,7 @@
 #include "App.Base.Form.View.h"
 #include "App.Base.Presenter.h"
 #include "App.Lib.FrameList.h"
+#include "App.Lib.Paginate.h"
 
 #include <QString>
 
@@ -94,4 +95,5 @@ private:
     TProcFillFrameItem FProcFillFrameItem;
     TProcList FProcBeforeFillFrame;
     TPaginate FPaginate;
+    TPaginateControl FPaginateControl { FPaginate };
 };

@@ -13,6 +13,7 @@
 #include "Common.Dto.Usuario.h"
 #include "Control.h"
 #include "DateTime.h"
+#include "Events.h"
 #include "SysUtils.h"
 
 #include <QApplication>
@@ -383,4 +384,20 @@ void TApplicationZunta::DesableLayoutApoio()
         LayoutPrincipal->setEnabled(true);
     if (PanelMenu)
         PanelMenu->setEnabled(true);
+}
+
+// --- The Qt application ----------------------------------------------------------------------
+
+TQtApplication::TQtApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{ }
+
+bool TQtApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        HandleApplicationException(std::current_exception());
+        return false;
+    }
 }

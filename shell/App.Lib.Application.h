@@ -3,6 +3,7 @@
 #include "Common.Base.Types.h"
 #include "MultiView.h"
 
+#include <QApplication>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -14,6 +15,7 @@
 #include <map>
 #include <memory>
 
+class QEvent;
 class QObject;
 class TButtonTopMenu;
 class TEmpresaDto;
@@ -139,4 +141,15 @@ private:
     QList<TFormBaseView *> m_listOrderOpenedForm;
     // Watches the windows' input for the inactivity lock.
     std::unique_ptr<QObject> m_activityFilter;
+};
+
+// The Qt application object of the client (main and the tests create it). Its notify is the last
+// net: a failure that escapes a handler no control event guards (a queued call, a timer) is shown
+// through the application's exception handler instead of ending the process.
+class TQtApplication final : public QApplication
+{
+public:
+    TQtApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
 };

@@ -1,5 +1,6 @@
 #include "App.Lib.PropertyText.h"
 
+#include "Common.Base.ClassInfo.h"
 #include "Common.Base.Serialize.h"
 #include "Common.Lib.Utils.h"
 #include "FormatSettings.h"
@@ -36,24 +37,38 @@ void TPropertyText::SetText(TSerializeObject &AObject,
                             const TMemberInfo &AProperty,
                             const QString &AText)
 {
-    const QString typeName = AProperty.TypeName().toUpper();
-    if (typeName == u"TDATETIME" || typeName == u"TIMESTAMP" || typeName == u"TDATE"
-        || typeName == u"TTIME") {
+    switch (AProperty.Kind()) {
+    case TMemberKind::DateTime:
         if (!AText.isEmpty())
             AProperty.SetValue(AObject, TextToDateTime(AText));
-    } else if (typeName == u"INTEGER") {
+        return;
+    case TMemberKind::Int32:
         AProperty.SetValue(AObject, std::int32_t(TUtils::StrEmptyToInteger(AText)));
-    } else if (typeName == u"INT64") {
+        return;
+    case TMemberKind::Int64:
         AProperty.SetValue(AObject, TUtils::StrEmptyToInt64(AText));
-    } else if (typeName == u"DOUBLE" || typeName == u"EXTEND" || typeName == u"FLOAT") {
+        return;
+    case TMemberKind::Double:
         AProperty.SetValue(AObject, TUtils::StrEmptyToFloat(AText));
-    } else if (typeName == u"BOOLEAN") {
+        return;
+    case TMemberKind::Boolean:
         AProperty.SetValue(AObject, StrToBool(AText));
-    } else {
+        return;
+    case TMemberKind::String:
+    case TMemberKind::SString:
+    case TMemberKind::Enum: // by its identifier
         try {
             AProperty.SetValue(AObject, trimControl(AText));
         } catch (const std::exception &) {
             AProperty.SetValue(AObject, AText);
         }
+        return;
+    case TMemberKind::Object:
+    case TMemberKind::ListInt64:
+    case TMemberKind::ListString:
+    case TMemberKind::ListObject:
+        break;
     }
+    // No text reaches an object or a list: raises EInvalidCast.
+    AProperty.SetValue(AObject, AText);
 }

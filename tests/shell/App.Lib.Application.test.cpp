@@ -1,7 +1,9 @@
 #include "App.Lib.Application.h"
 
+#include "App.Lib.Exception.h"
 #include "App.Lib.ItemControl.h"
 #include "App.Lib.Message.Form.h"
+#include "App.Lib.Utils.h"
 #include "DateTime.h"
 #include "Edit.h"
 #include "Label.h"
@@ -14,9 +16,11 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -349,6 +353,26 @@ TEST(ApplicationVersionTest, IsTheFileDateWithoutTheYear)
     file.close();
     EXPECT_EQ(TApplicationZunta::VersionOf(name), QStringLiteral("v03.14-0930"));
     EXPECT_EQ(TApplicationZunta::VersionOf(folder.filePath(QStringLiteral("nada"))), QString());
+}
+
+TEST(QtApplicationTest, FailureEscapingAQueuedCallOrATimerIsShownInsteadOfEndingTheProcess)
+{
+    ASSERT_NE(dynamic_cast<TQtApplication *>(QCoreApplication::instance()), nullptr);
+    ScriptedDialogs dialogs;
+    const TApplicationExceptionHandler previous = SetApplicationExceptionHandler({});
+    TDravikHandleException::InstallApplicationHandler();
+    QObject context;
+    QMetaObject::invokeMethod(
+        &context,
+        [] { TAppUtils::UtilsException(QStringLiteral("WARNING:Falhou na fila.")); },
+        Qt::QueuedConnection);
+    QTimer::singleShot(1, &context, [] { throw std::runtime_error("Falhou no relógio."); });
+    const bool shown = waitFor([&dialogs] { return dialogs.messageTexts().size() == 2; });
+    SetApplicationExceptionHandler(previous);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList({ QStringLiteral("WARNING:Falhou na fila."),
+                            QStringLiteral("Falhou no relógio.") }));
 }
 
 } // namespace
