@@ -16,6 +16,7 @@ class TButtonGrupoMenu;
 class TEdit;
 class TEditButton;
 class TFrameBaseAdapter;
+class TFormContainer;
 class TFrameList;
 class TItemControl;
 class TLine;
@@ -224,6 +225,10 @@ protected:
     void readRegistro(std::int64_t AId);
     void afterBuscarRegistro();
     bool confirmSave();
+    // The wait overlay over the window and its loading indicator, while a request runs; the
+    // overlay is the caller's until it hands it back to endWait.
+    std::unique_ptr<TFormContainer> beginWait();
+    void endWait(std::unique_ptr<TFormContainer> &AOverlay);
     void changeEnabledControls();
     void updateButtonsEdicao();
     void SetInfoFrameList();
