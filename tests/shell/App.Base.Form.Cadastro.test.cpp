@@ -12,6 +12,7 @@
 #include "Common.Base.Dto.h"
 #include "Common.Lib.Utils.h"
 #include "Edit.h"
+#include "Label.h"
 #include "Layouts.h"
 #include "ScrollBox.h"
 #include "SpeedButton.h"
@@ -771,5 +772,164 @@ TEST_F(FormCadastroTest, RecordLoadWithSlowChildListsAndLookupKeepsTheEventLoopT
     EXPECT_EQ(form->Emails->rows(), 1);
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
 }
+
+// --- Hostile replies ------------------------------------------------------------------------
+
+// The system lists' service with a short time-out, so that a back end that does not answer in
+// time fails within the test.
+class TListaSistemaPrazoCurtoService final : public TBaseService
+{
+public:
+    TListaSistemaPrazoCurtoService()
+        : TBaseService(QStringLiteral("TListaSistemaService"))
+    { }
+
+protected:
+    void BeforeRequest() override
+    {
+        TBaseService::BeforeRequest();
+        SetTimeOut(1500);
+    }
+};
+
+// A page of that many system-list rows, as a server that ignores "limit" sends it.
+std::string largePage(int ARows)
+{
+    std::string page = R"({"total":)" + std::to_string(ARows) + R"(,"pages":1,"listHelper":[)";
+    for (int index = 1; index <= ARows; ++index) {
+        page += index > 1 ? "," : "";
+        page += R"({"id":)" + std::to_string(index) + R"(,"codigo":"C)" + std::to_string(index)
+            + R"(","descricao":"LINHA","tipo":"T"})";
+    }
+    return page + "]}";
+}
+
+FakeReply htmlReply(std::string ABody, int AStatus)
+{
+    FakeReply reply = FakeReply::text(std::move(ABody), AStatus);
+    reply.contentType = "text/html;charset=UTF-8";
+    return reply;
+}
+
+struct HostileCase
+{
+    const char *name;
+    FakeReply reply;
+    // What the person is shown for the list search and for the record read; a text ending in
+    // "…" is a beginning (the rest is the transport's own detail). Empty: nothing is shown.
+    QString listMessage;
+    QString recordMessage;
+    int listedRows = 0; // rows the list search shows
+};
+
+void PrintTo(const HostileCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class HostileReplyTest : public FormCadastroTest, public ::testing::WithParamInterface<HostileCase>
+{
+protected:
+    void SetUp() override
+    {
+        FormCadastroTest::SetUp();
+        create();
+        form->Presenter()->SetService(std::make_unique<TListaSistemaPrazoCurtoService>());
+    }
+    static void expectShown(const QStringList &AShown, const QString &AExpected)
+    {
+        if (AExpected.isEmpty()) {
+            EXPECT_TRUE(AShown.isEmpty()) << AShown.join(u'|').toStdString();
+        } else if (AExpected.endsWith(u'…')) {
+            ASSERT_EQ(AShown.size(), 1);
+            EXPECT_TRUE(AShown.front().startsWith(AExpected.chopped(1)))
+                << AShown.front().toStdString();
+        } else {
+            EXPECT_EQ(AShown, QStringList { AExpected });
+        }
+    }
+    // The window is back on its list, enabled, with nothing over it, and searches as usual.
+    void expectUsable()
+    {
+        EXPECT_TRUE(form->IsListTabActive());
+        EXPECT_TRUE(form->LayoutControlsForm->isEnabled());
+        EXPECT_TRUE(form->SpeedButtonClose->isEnabled());
+        EXPECT_FALSE(form->IsLoadingRegistro());
+        EXPECT_FALSE(form->AniIndicatorLoading->Visible());
+        EXPECT_FALSE(overlayShowing());
+        dialogs.clearMessages();
+        EXPECT_NE(listRows(), nullptr) << "a search with a sound reply lists its row";
+        EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+    }
+};
+
+TEST_P(HostileReplyTest, ListSearchAndRecordReadShowTheMessageAndLeaveTheWindowUsable)
+{
+    const HostileCase &row = GetParam();
+
+    backend.on("GET", "/lista-sistema", row.reply);
+    form->EditPesquisar->setText(QStringLiteral("C"));
+    form->SearchEditButtonPesquisar->click();
+    waitIdle();
+    expectShown(dialogs.messageTexts(), row.listMessage);
+    EXPECT_EQ(form->VertScrollBoxDados->content()
+                  ->findChildren<TFrameBaseAdapterCadastro *>(QString(), Qt::FindDirectChildrenOnly)
+                  .isEmpty(),
+              row.listedRows == 0);
+    EXPECT_EQ(form->LabelRegistrosListados->text().toInt(), row.listedRows);
+    expectUsable();
+
+    dialogs.clearMessages();
+    backend.on("GET", "/lista-sistema/5", row.reply);
+    form->SetIdRegistro(5);
+    form->executeEditar(nullptr);
+    waitIdle();
+    expectShown(dialogs.messageTexts(), row.recordMessage);
+    EXPECT_TRUE(form->EditID->text().isEmpty());
+    EXPECT_EQ(form->Fills, 0);
+    EXPECT_EQ(backend.count("GET", "/telefone-teste"), 0u);
+    expectUsable();
+
+    EXPECT_EQ(backend.count("POST", "/lista-sistema"), 0u);
+}
+
+const QString kInvalid = QStringLiteral("ERROR:Resposta inválida do servidor (status %1).");
+const QString kNoReply = QStringLiteral("ERROR:Sem resposta do servidor.");
+
+const HostileCase kHostileCases[] = {
+    { "NotJson200",
+      FakeReply::text("Servidor em manutenção"),
+      QStringLiteral("Servidor em manutenção"),
+      QStringLiteral("Servidor em manutenção") },
+    { "TruncatedJson",
+      FakeReply::json(R"({"total":1,"pages":1,"listHelper":[{"id":5,"codigo":"C)"),
+      kInvalid.arg(200),
+      kInvalid.arg(200) },
+    { "Html500",
+      htmlReply("<html><body><h1>Internal Server Error</h1></body></html>", 500),
+      kInvalid.arg(500),
+      kInvalid.arg(500) },
+    { "JsonMessage500",
+      FakeReply::json(R"({"message":"ERROR:Falha ao consultar o banco."})", 500),
+      QStringLiteral("ERROR:Falha ao consultar o banco."),
+      QStringLiteral("ERROR:Falha ao consultar o banco.") },
+    { "PageWith401", FakeReply::json(kPage, 401), kInvalid.arg(401), kInvalid.arg(401) },
+    { "Empty200", FakeReply::json(""), kNoReply, kNoReply },
+    { "NoContent204", FakeReply::empty(204), kNoReply, kNoReply },
+    { "JsonMessage404",
+      FakeReply::json(R"({"message":"WARNING:Informações não localizadas."})", 404),
+      kNotFound,
+      kNotFound },
+    { "TimeOut",
+      delayed(FakeReply::json(kPage), std::chrono::seconds(3)),
+      QStringLiteral("ERROR:Servidor indisponível no momento.…"),
+      QStringLiteral("ERROR:Servidor indisponível no momento.…") },
+    { "PageOf50000Rows", FakeReply::json(largePage(50000)), QString(), kNotFound, 50000 },
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         HostileReplyTest,
+                         ::testing::ValuesIn(kHostileCases),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
