@@ -278,6 +278,8 @@ protected:
         if (form)
             form->SetItemControlPesquisa(nullptr);
         form.reset();
+        lookup.reset();
+        lookupOwner.reset();
         ShellWindowsTest::TearDown();
     }
     void create(bool AFiltro = false, bool ALookupOwner = false)
@@ -299,6 +301,19 @@ protected:
         waitIdle();
         const auto rows = form->VertScrollBoxDados->findChildren<TFrameBaseAdapterCadastro *>();
         return rows.size() == 1 ? rows.front() : nullptr;
+    }
+    // Opens the window as a lookup does for its edit holding AValue.
+    void openFromLookup(const QString &AValue)
+    {
+        if (form)
+            form->SetItemControlPesquisa(nullptr);
+        lookup.reset();
+        lookupOwner = std::make_unique<QWidget>();
+        auto *edit = new TEdit(lookupOwner.get(), QStringLiteral("EditLista"));
+        lookup = std::make_unique<TItemControl>();
+        lookup->SetControl(edit);
+        edit->setText(AValue);
+        form->SetItemControlPesquisa(lookup.get());
     }
     void openRecord5()
     {
@@ -322,6 +337,9 @@ protected:
 
     std::unique_ptr<TFormCadastroPrincipalTeste> form;
     int closed = 0;
+    // The lookup that opened the window, and the window of its edit.
+    std::unique_ptr<QWidget> lookupOwner;
+    std::unique_ptr<TItemControl> lookup;
 };
 
 TEST_F(FormCadastroTest, RecordLoadFillsControlsOnTheMainThreadThenReadsEachChildListInOrder)
@@ -571,14 +589,9 @@ TEST_F(FormCadastroTest, FailedChildListReadReturnsToTheList)
 TEST_F(FormCadastroTest, FailedRecordLoadInLookupModeClosesTheWindow)
 {
     create();
-    QWidget owner;
-    auto *editLookup = new TEdit(&owner, QStringLiteral("EditLista"));
-    TItemControl lookup;
-    lookup.SetControl(editLookup);
-    editLookup->setText(QStringLiteral("5"));
     backend.on("GET", "/lista-sistema/5", FakeReply::text("ERROR:Falha ao ler o registro.", 500));
 
-    form->SetItemControlPesquisa(&lookup);
+    openFromLookup(QStringLiteral("5"));
     waitIdle();
 
     EXPECT_EQ(dialogs.messageTexts(),
@@ -685,17 +698,11 @@ TEST_P(RegistroSemIdTest, ARecordReadWithoutAnIdIsAFailedLoad)
     // In lookup mode there is no list to go back to: the window closes, posting nothing.
     dialogs.clearMessages();
     create();
-    QWidget owner;
-    auto *editLookup = new TEdit(&owner, QStringLiteral("EditLista"));
-    TItemControl lookup;
-    lookup.SetControl(editLookup);
-    editLookup->setText(QStringLiteral("5"));
-    form->SetItemControlPesquisa(&lookup);
+    openFromLookup(QStringLiteral("5"));
     waitIdle();
     EXPECT_EQ(dialogs.messageTexts(), QStringList { row.message });
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(backend.count("POST", "/lista-sistema"), 0u);
-    form->SetItemControlPesquisa(nullptr);
 }
 
 const RegistroSemIdCase kRegistroSemIdCases[] = {
