@@ -15,6 +15,37 @@ const QString &serverUnavailableText()
     return text;
 }
 
+const QString &noReplyText()
+{
+    static const QString text = QStringLiteral("ERROR:Sem resposta do servidor.");
+    return text;
+}
+
+QString invalidReplyText(int status)
+{
+    return QStringLiteral("ERROR:Resposta inválida do servidor (status %1).").arg(status);
+}
+
+// The back end's own texts ("WARNING:…", "ERROR:…") are short and plain; a longer body, markup
+// and anything that looks like JSON or binary data is no message for a person.
+constexpr qsizetype MaxPlainMessage = 500;
+
+bool isPlainMessage(const TRestResponse &response, const QString &text)
+{
+    if (text.isEmpty() || text.size() > MaxPlainMessage
+        || response.ContentType.contains(QLatin1String("html"), Qt::CaseInsensitive))
+        return false;
+    const QChar first = text.front();
+    if (first == u'<' || first == u'{' || first == u'[')
+        return false;
+    for (const QChar c : text) {
+        if ((c.unicode() < u' ' && c != u'\r' && c != u'\n' && c != u'\t')
+            || c == QChar::ReplacementCharacter)
+            return false;
+    }
+    return true;
+}
+
 QString resourceNameOf(const QString &className)
 {
     QString name = className.mid(1);
@@ -94,9 +125,51 @@ QString TBaseService::ResponseContent() const
     return m_response ? m_response->Content() : QString();
 }
 
+QString TBaseService::replyMessage() const
+{
+    if (!m_response)
+        return serverUnavailableText();
+    const TJsonValue &json = ResponseJson();
+    const TJsonValue message = json.IsObject() ? json[std::string_view("message")] : json;
+    if (message.IsString()) {
+        const QString text = message.AsString().trimmed();
+        if (!text.isEmpty())
+            return text;
+    } else if (!json) {
+        const QString text = ResponseContent().trimmed();
+        if (text.isEmpty() && m_statusCode < 400)
+            return noReplyText();
+        if (isPlainMessage(*m_response, text))
+            return text;
+    }
+    return invalidReplyText(m_statusCode);
+}
+
 void TBaseService::raiseReply() const
 {
-    throw Exception(ResponseContent());
+    throw Exception(replyMessage());
+}
+
+const TJsonValue &TBaseService::readReply()
+{
+    const TJsonValue &reply = ResponseJson();
+    if (m_statusCode >= 400 || !reply)
+        raiseReply();
+    return reply;
+}
+
+std::unique_ptr<TSerializeObject> TBaseService::readReplyObject(const TClassInfo &AClass)
+{
+    return TDravikJson::JsonToObject(AClass, readReply());
+}
+
+std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+TBaseService::readReplyPage(const TClassInfo &AClass)
+{
+    if (m_statusCode == 304)
+        return std::nullopt;
+    // A reply without "listHelper" is the structure error.
+    return TDravikJson::JsonToList(AClass, readReply()[std::string_view("listHelper")]);
 }
 
 void TBaseService::ExecuteGet(const QString &AResource,
@@ -124,9 +197,11 @@ void TBaseService::ExecuteGet(const QString &AResource,
     PrepareRequest(AResource);
     keepResponse(m_request->Get());
 
-    if (APaginate) {
+    // Only a page carries the totals: a record read paged (findById) may have members of its own
+    // named "total" or "pages", and an error reply says nothing about the list.
+    if (APaginate && m_statusCode >= 200 && m_statusCode < 300) {
         const TJsonValue &reply = ResponseJson();
-        if (reply.IsObject()) {
+        if (reply.Contains(std::string_view("listHelper"))) {
             if (const TJsonValue total = reply[std::string_view("total")])
                 m_totalRecords = total.AsInt32();
             if (const TJsonValue pages = reply[std::string_view("pages")])
@@ -157,14 +232,6 @@ void TBaseService::ExecuteDelete(const QString &AResource)
     keepResponse(m_request->Delete());
 }
 
-std::unique_ptr<TSerializeObject> TBaseService::readObject(const TClassInfo &AClass)
-{
-    const TJsonValue &reply = ResponseJson();
-    if (!reply)
-        raiseReply();
-    return TDravikJson::JsonToObject(AClass, reply);
-}
-
 std::unique_ptr<TSerializeObject> TBaseService::findObjectById(const TClassInfo &AClass,
                                                                std::int64_t AId)
 {
@@ -176,7 +243,7 @@ std::unique_ptr<TSerializeObject> TBaseService::findObjectById(const TClassInfo 
                1,
                100,
                QString());
-    return readObject(AClass);
+    return readReplyObject(AClass);
 }
 
 std::unique_ptr<TSerializeObject> TBaseService::findObjectPesquisaById(const TClassInfo &AClass,
@@ -192,7 +259,7 @@ std::unique_ptr<TSerializeObject> TBaseService::findObjectPesquisaById(const TCl
                1,
                100,
                QString());
-    return readObject(AClass);
+    return readReplyObject(AClass);
 }
 
 std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
@@ -205,13 +272,7 @@ TBaseService::findListByFilter(const TClassInfo &AClass,
 {
     ClearRequest();
     ExecuteGet(m_resourceName, ASearch, AFixFilter, true, APage, ALimit, GetFilterBody(AFilter));
-    if (m_statusCode == 304)
-        return std::nullopt;
-    const TJsonValue &reply = ResponseJson();
-    if (!reply)
-        raiseReply();
-    // A reply without "listHelper" is the structure error.
-    return TDravikJson::JsonToList(AClass, reply[std::string_view("listHelper")]);
+    return readReplyPage(AClass);
 }
 
 std::unique_ptr<TSerializeObject>
@@ -222,7 +283,7 @@ TBaseService::postObject(const TClassInfo &AClass, const TSerializeObject &AObje
     ExecutePost(AComplex ? m_resourceName + QStringLiteral("/complex") : m_resourceName);
     if (m_statusCode != 200)
         raiseReply();
-    return TDravikJson::JsonToObject(AClass, ResponseJson());
+    return readReplyObject(AClass);
 }
 
 bool TBaseService::deleteItems(const TListInt64 &AListRemove, const QString &ANameClass)

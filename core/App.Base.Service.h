@@ -23,8 +23,9 @@ class TRestResponse;
 // at once and meet only in TServiceConnection.
 //
 // Failures: a transport failure raises ENetHTTPClientException ("ERROR:Servidor indisponível no
-// momento." with the client's detail after "IDU:"); an unexpected status raises an Exception
-// whose message is the reply text.
+// momento." with the client's detail after "IDU:"); a reply that is not what the call expects
+// raises an Exception with the message the reply carries (see replyMessage), so a window shows
+// the server's own text and never a raw page.
 class TBaseService
 {
 public:
@@ -55,7 +56,8 @@ public:
     void PrepareRequest(const QString &AResource);
     // GET with "X-Paginate", "page" and "limit" when paged, "search" and "fix-filter" when not
     // empty and ABody as a JSON body when not empty; keeps the response and its status and, for
-    // a paged JSON reply, "total" and "pages". Tests no status.
+    // a paged call answered with a page (a 2xx JSON object holding "listHelper"), its "total"
+    // and "pages" (EConvertError when one is not a whole number). Tests no status.
     void ExecuteGet(const QString &AResource,
                     const QString &ASearch,
                     const QString &AFixFilter,
@@ -88,10 +90,40 @@ public:
     // The last call's reply text.
     QString ResponseContent() const;
 
+    // --- Reading the last reply (the generic calls and every named action) --------------------
+
+    // The reply where a record or a page is expected, as JSON. Raises replyMessage() for a
+    // status of 400 or above and for a body that is not JSON, and "ERROR:Sem resposta do
+    // servidor." for an empty body.
+    const TJsonValue &readReply();
+    // The reply as a new object of the class (readReply, then the structure error for JSON that
+    // is not an object).
+    std::unique_ptr<TSerializeObject> readReplyObject(const TClassInfo &AClass);
+    template<class T>
+    std::unique_ptr<T> readReplyObject()
+    {
+        return downcast<T>(readReplyObject(T::StaticClassInfo()));
+    }
+    // The reply as a page: status 304 gives no list (std::nullopt); otherwise readReply and the
+    // rows of its "listHelper" array (the structure error when there is none).
+    std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+    readReplyPage(const TClassInfo &AClass);
+    template<class T>
+    std::optional<TObjectList<T>> readReplyPage()
+    {
+        return downcastList<T>(readReplyPage(T::StaticClassInfo()));
+    }
+    // The text a reply that failed carries, to show the user: the "message" member of a JSON
+    // object, the body itself when it is a short plain text (the back end's "WARNING:…" texts),
+    // otherwise "ERROR:Resposta inválida do servidor (status N)." (an HTML error page, a JSON
+    // without a message, a truncated reply); "ERROR:Sem resposta do servidor." for an empty 2xx
+    // body.
+    QString replyMessage() const;
+
     // --- Generic calls (the caller owns every result) -----------------------------------------
 
-    // GET resource/<id>, paged page 1 limit 100. Any status with a JSON reply is converted;
-    // a reply that is not JSON raises its text.
+    // GET resource/<id>, paged page 1 limit 100. The reply is read by readReplyObject: a status
+    // of 400 or above (a 404 for a missing id included) raises the reply's message.
     template<class T>
     std::unique_ptr<T> findById(std::int64_t AId)
     {
@@ -109,9 +141,9 @@ public:
     {
         return downcast<T>(findObjectPesquisaById(T::StaticClassInfo(), AId, ASearch, AFixFilter));
     }
-    // One page of rows, with the filter's JSON as the GET body when there is a filter. Status
-    // 304 gives no list (std::nullopt), which is not the same as an empty page; TotalRecords and
-    // TotalPages then keep their values.
+    // One page of rows, with the filter's JSON as the GET body when there is a filter, read by
+    // readReplyPage. Status 304 gives no list (std::nullopt), which is not the same as an empty
+    // page; TotalRecords and TotalPages then keep their values.
     template<class T>
     std::optional<TObjectList<T>> findByFilter(const QString &ASearch,
                                                const QString &AFixFilter,
@@ -119,18 +151,11 @@ public:
                                                int ALimit,
                                                const TSerializeObject *AFilter = nullptr)
     {
-        auto rows
-            = findListByFilter(T::StaticClassInfo(), ASearch, AFixFilter, APage, ALimit, AFilter);
-        if (!rows)
-            return std::nullopt;
-        TObjectList<T> list;
-        list.reserve(rows->size());
-        for (auto &row : *rows)
-            list.emplace_back(static_cast<T *>(row.release()));
-        return list;
+        return downcastList<T>(
+            findListByFilter(T::StaticClassInfo(), ASearch, AFixFilter, APage, ALimit, AFilter));
     }
     // POST resource (resource/complex) with the object's JSON; only 200 succeeds, giving the
-    // saved record.
+    // saved record (read by readReplyObject).
     template<class T>
     std::unique_ptr<T> post(const T &AObject)
     {
@@ -169,7 +194,7 @@ protected:
     // Keeps the response of a call and its status; "ERROR:Servidor indisponível no momento."
     // when the request gave none.
     void keepResponse(std::shared_ptr<TRestResponse> AResponse);
-    // The reply text as an Exception.
+    // replyMessage() as an Exception: for a named action whose status is not the expected one.
     [[noreturn]] void raiseReply() const;
 
 private:
@@ -178,7 +203,18 @@ private:
     {
         return std::unique_ptr<T>(static_cast<T *>(object.release()));
     }
-    std::unique_ptr<TSerializeObject> readObject(const TClassInfo &AClass);
+    template<class T>
+    static std::optional<TObjectList<T>>
+    downcastList(std::optional<std::vector<std::unique_ptr<TSerializeObject>>> rows)
+    {
+        if (!rows)
+            return std::nullopt;
+        TObjectList<T> list;
+        list.reserve(rows->size());
+        for (auto &row : *rows)
+            list.emplace_back(static_cast<T *>(row.release()));
+        return list;
+    }
 
     QString m_className;
     QString m_resourceName;

@@ -7,7 +7,6 @@
 
 #include <QDate>
 
-#include <charconv>
 #include <limits>
 
 namespace dom = simdjson::dom;
@@ -70,29 +69,15 @@ QString elementText(dom::element value)
                             .arg(elementText(value), member.JsonName(), member.TypeName()));
 }
 
+// A whole number within range, however it is written (5, 5.0, 1e3); a fraction, a value out of
+// range and a text (also "5") are the conversion error.
 std::int64_t readInteger(const TMemberInfo &member, dom::element value)
 {
-    switch (value.type()) {
-    case dom::element_type::INT64:
-        return std::int64_t(value);
-    case dom::element_type::UINT64: {
-        const std::uint64_t v = std::uint64_t(value);
-        if (v <= std::uint64_t(std::numeric_limits<std::int64_t>::max()))
-            return std::int64_t(v);
-        break;
-    }
-    case dom::element_type::STRING: {
-        // The original reads a number given as text as that number.
-        std::int64_t v = 0;
-        if (TryStrToInt64(fromUtf8(std::string_view(value)), v))
-            return v;
-        break;
-    }
-    case dom::element_type::NULL_VALUE:
+    std::int64_t v = 0;
+    if (TryJsonToInt64(value, v))
+        return v;
+    if (value.is_null())
         return 0;
-    default:
-        break;
-    }
     raiseMember(member, value);
 }
 
@@ -113,12 +98,6 @@ double readDouble(const TMemberInfo &member, dom::element value)
     case dom::element_type::DOUBLE: {
         double v = 0;
         if (value.get(v) == simdjson::SUCCESS)
-            return v;
-        break;
-    }
-    case dom::element_type::STRING: {
-        double v = 0;
-        if (TryStrToFloat(fromUtf8(std::string_view(value)), v, TFormatSettings::Invariant()))
             return v;
         break;
     }

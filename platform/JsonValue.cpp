@@ -256,7 +256,7 @@ QString TJsonValue::AsString() const
 std::int64_t TJsonValue::AsInt64() const
 {
     std::int64_t value = 0;
-    if (IsMissing() || TJsonValueAccess::Element(*this).get(value) != simdjson::SUCCESS)
+    if (IsMissing() || !TryJsonToInt64(TJsonValueAccess::Element(*this), value))
         raiseKind(*this, "integer");
     return value;
 }

@@ -51,8 +51,9 @@ public:
 
     // Scalars; EConvertError when the value is not of that kind ("12" is no number here).
     QString AsString() const;
+    // A whole number within 64 bits, also when written with a fraction or exponent (5.0, 1e3).
     std::int64_t AsInt64() const;
-    // A whole number that fits 32 bits.
+    // The same within 32 bits.
     std::int32_t AsInt32() const;
     double AsDouble() const;
     bool AsBoolean() const;

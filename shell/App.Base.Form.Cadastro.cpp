@@ -186,13 +186,9 @@ void TFormBaseCadastro::fillCadastroOfBuscarRegistro(bool AClearDataSet, QObject
     m_loadingRegistro = true;
     TUtils::CustomThread(
         [self, overlay, id, AClearDataSet] {
-            *overlay = TFormContainer::New();
-            (*overlay)->Execute();
             if (!self)
                 return;
-            self->AniIndicatorLoading->raise();
-            self->AniIndicatorLoading->setEnabled(true);
-            self->AniIndicatorLoading->setVisible(true);
+            *overlay = self->beginWait();
             self->beforeBuscarRegistro(id, AClearDataSet);
         },
         [self, id] {
@@ -200,9 +196,10 @@ void TFormBaseCadastro::fillCadastroOfBuscarRegistro(bool AClearDataSet, QObject
                 self->readRegistro(id);
         },
         [self, overlay](bool AIsError) {
-            overlay->reset();
-            if (!self)
+            if (!self) {
+                overlay->reset();
                 return;
+            }
             std::exception_ptr failure;
             bool loaded = !AIsError;
             if (loaded) {
@@ -215,9 +212,7 @@ void TFormBaseCadastro::fillCadastroOfBuscarRegistro(bool AClearDataSet, QObject
             }
             self->FIsFillForm = false;
             self->m_loadingRegistro = false;
-            self->AniIndicatorLoading->setEnabled(false);
-            self->AniIndicatorLoading->setVisible(false);
-            self->AniIndicatorLoading->lower();
+            self->endWait(*overlay);
             if (loaded) {
                 self->changeTab(1);
                 self->LayoutEdicao->update();

@@ -3,6 +3,7 @@
 #include "App.Base.Adapter.Cadastro.h"
 #include "App.Lib.Application.h"
 #include "App.Lib.Exception.h"
+#include "App.Lib.FormContainer.h"
 #include "App.Lib.FrameList.h"
 #include "App.Lib.ImageList.h"
 #include "App.Lib.ItemControl.h"
@@ -203,7 +204,8 @@ TFormBaseMetodoCadastro::TFormBaseMetodoCadastro(const QString &AClassName, QWid
     LabelTopText->setAlign(TAlignLayout::Client);
     LabelTopText->setFontSize(16);
     EditID = new TEdit(LayoutControls, QStringLiteral("EditID"));
-    EditID->setMaxLength(18);
+    // The digits of the largest 64-bit id.
+    EditID->setMaxLength(19);
     EditID->OnChange = [this](QObject *Sender) { EditIDChange(Sender); };
     VertScrollBoxControls
         = new TVertScrollBox(LayoutControls, QStringLiteral("VertScrollBoxControls"));
@@ -276,7 +278,7 @@ void TFormBaseMetodoCadastro::fillListControl()
     TItemControl &item = FPresenter->ManagerControls().AddItemControl();
     item.TitleControl = QStringLiteral("ID");
     item.SetControl(EditID);
-    item.MaskCustom = QStringLiteral("##########");
+    // Digits without a mask: ids are 64-bit, and a fixed mask would cut a long one short.
     item.TypeFormat = TFormatterEdit::Personalizado;
 }
 
@@ -543,11 +545,24 @@ void TFormBaseMetodoCadastro::saveRecord(QObject *Sender)
         return;
     beforeSave();
     FIsNewRecord = isNew;
-    if (FIsComplexPost) {
-        FPresenter->PostComplex();
-    } else {
-        FPresenter->IdRegistro = FIdRegistro;
-        FPresenter->Post();
+    {
+        // The request runs off the main thread; meanwhile the window paints under the overlay.
+        struct TWaiting
+        {
+            QPointer<TFormBaseMetodoCadastro> Form;
+            std::unique_ptr<TFormContainer> Overlay;
+            ~TWaiting()
+            {
+                if (Form)
+                    Form->endWait(Overlay);
+            }
+        } waiting { this, FPresenter->postsToBackEnd() ? beginWait() : nullptr };
+        if (FIsComplexPost) {
+            FPresenter->PostComplex();
+        } else {
+            FPresenter->IdRegistro = FIdRegistro;
+            FPresenter->Post();
+        }
     }
     EditID->setText(QString::number(FPresenter->Entity()->Id));
     if (!FIsSavedSubForm)
@@ -589,6 +604,26 @@ void TFormBaseMetodoCadastro::returnListSubForm()
 {
     if (TUtils::StrEmptyToInt64(EditID->text()) > 0 && !IsListTabActive() && FIsSubForm)
         changeTab(0);
+}
+
+std::unique_ptr<TFormContainer> TFormBaseMetodoCadastro::beginWait()
+{
+    std::unique_ptr<TFormContainer> overlay = TFormContainer::New();
+    overlay->Execute();
+    AniIndicatorLoading->raise();
+    AniIndicatorLoading->setEnabled(true);
+    AniIndicatorLoading->setVisible(true);
+    return overlay;
+}
+
+void TFormBaseMetodoCadastro::endWait(std::unique_ptr<TFormContainer> &AOverlay)
+{
+    if (!AOverlay)
+        return;
+    AniIndicatorLoading->setEnabled(false);
+    AniIndicatorLoading->setVisible(false);
+    AniIndicatorLoading->lower();
+    AOverlay.reset();
 }
 
 bool TFormBaseMetodoCadastro::confirmSave()

@@ -17,6 +17,7 @@ class TButtonGrupoMenu;
 class TEdit;
 class TEditButton;
 class TFrameBaseAdapter;
+class TFormContainer;
 class TFrameList;
 class TItemControl;
 class TLine;
@@ -225,6 +226,10 @@ protected:
     void readRegistro(std::int64_t AId);
     void afterBuscarRegistro();
     bool confirmSave();
+    // The wait overlay over the window and its loading indicator, while a request runs; the
+    // overlay is the caller's until it hands it back to endWait.
+    std::unique_ptr<TFormContainer> beginWait();
+    void endWait(std::unique_ptr<TFormContainer> &AOverlay);
     void changeEnabledControls();
     void updateButtonsEdicao();
     void SetInfoFrameList();

@@ -1,5 +1,6 @@
 #include "App.Base.Presenter.SubCadastro.h"
 
+#include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
 #include "Common.Lib.Utils.h"
 #include "SysUtils.h"
@@ -110,15 +111,20 @@ std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::PostService()
         table.Open();
     const TFilteredOff filtered(table);
     try {
-        if (IdRegistro != 0 && table.Locate(IdRegistroField, TFieldValue(IdRegistro)))
+        const bool existing
+            = IdRegistro != 0 && table.Locate(IdRegistroField, TFieldValue(IdRegistro));
+        if (existing)
             table.Edit();
         else
             table.Append();
         if (IdRegistroFK != 0)
             table.FieldByName(IdRegistroFKField)->SetAsLargeInt(IdRegistroFK);
         IdRegistro = table.FieldByName(IdRegistroField)->AsLargeInt();
+        // The entity was made afresh from the controls: a property no control carries is blank
+        // in it, and would blank the row's stored value.
+        const QSet<QString> bound = existing ? boundProperties() : QSet<QString>();
         for (const TMemberInfo *property : entity->ClassInfo().Properties()) {
-            if (property->IsObject())
+            if (property->IsObject() || (existing && !bound.contains(property->Name().toUpper())))
                 continue;
             TField *field = table.FindField(TUtils::convertClassPropToTableField(property->Name()));
             if (field && field->FieldName().compare(IdRegistroField, Qt::CaseInsensitive) != 0)
@@ -135,6 +141,21 @@ std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::PostService()
     if (ProcUpdateAfterSave)
         ProcUpdateAfterSave();
     return nullptr;
+}
+
+bool TBaseSubCadastroPresenter::postsToBackEnd() const
+{
+    return false;
+}
+
+QSet<QString> TBaseSubCadastroPresenter::boundProperties() const
+{
+    QSet<QString> names;
+    for (const std::unique_ptr<TItemControl> &item : ListControlsFill()) {
+        if (!item->IgnoreSave)
+            names.insert(item->GetRttiPropName(false).toUpper());
+    }
+    return names;
 }
 
 bool TBaseSubCadastroPresenter::Delete(std::int64_t AId)

@@ -2,6 +2,7 @@
 
 #include "App.Base.Presenter.h"
 
+#include <QSet>
 #include <QStringList>
 
 // Base of the presenter of a child registration window: its rows live only in the list table
@@ -21,6 +22,8 @@ public:
     // false when there is none. ProcReloadDados runs in both cases, with the table's filter
     // back as it was. A failure raises "WARNING:Não foi possível remover os itens.\r\n<reason>.".
     bool Delete(std::int64_t AId) override;
+    // The rows stay in the table until the parent is saved.
+    bool postsToBackEnd() const override;
     // Links every row not yet linked to the parent row AIdRegistroFK, then shows only that
     // parent's rows.
     void updateInfoRegistroFK(std::int64_t AIdRegistroFK);
@@ -36,7 +39,10 @@ protected:
 
     // The row whose ID_REGISTRO is AId into Entity; nothing is read from the back end.
     std::unique_ptr<TSerializeObject> getById(std::int64_t AId) override;
-    // Entity into its row of the table (a new row when IdRegistro names none); nothing is sent.
+    // Entity into its row of the table; nothing is sent. A new row (IdRegistro names none)
+    // takes every property that has a column; a row already there takes only the properties
+    // of the bound controls, so what the row alone holds (ids and values no control shows)
+    // stays as it was. afterUpdateInfoRegistroFK fills the display columns in both cases.
     std::unique_ptr<TSerializeObject> PostService() override;
 
     virtual void consistItemControlSave(TItemControl *AItemControl, QStringList &AListError);
@@ -45,5 +51,8 @@ protected:
     virtual void afterUpdateInfoRegistroFK();
 
 private:
+    // The property names the bound controls write into the entity, in upper case.
+    QSet<QString> boundProperties() const;
+
     QStringList *m_listRemove = nullptr;
 };

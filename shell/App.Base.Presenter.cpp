@@ -7,18 +7,49 @@
 #include "FormatSettings.h"
 #include "SysUtils.h"
 
+#include "Common.Base.Dto.h"
+#include "Common.Interf.Entity.h"
+#include "JsonValue.h"
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMetaObject>
 #include <QStringList>
 #include <QThread>
 
+#include <algorithm>
 #include <exception>
+#include <optional>
+#include <utility>
 
 namespace {
 
 const QString IdRegistroField = QStringLiteral("ID_REGISTRO");
 const QString IdRegistroFKField = QStringLiteral("ID_REGISTRO_FK");
 const QString IdDisplayFormat = QStringLiteral("0000000000");
+const QString NotFoundMessage = QStringLiteral("WARNING:Informações não localizadas.");
+// Rows are put into the table for about one frame before the event loop runs again.
+constexpr qint64 FillSliceMs = 16;
+
+// The id of a record read back, when the object carries one.
+std::optional<std::int64_t> idOfRecord(const TSerializeObject &ARecord)
+{
+    if (const auto *entity = dynamic_cast<const IEntity *>(&ARecord))
+        return entity->GetId();
+    if (const auto *dto = dynamic_cast<const TBaseDto *>(&ARecord))
+        return dto->Id;
+    return std::nullopt;
+}
+
+// The message a reply carries in its "message" member, when it has one.
+QString replyMessage(const TBaseService *AService)
+{
+    if (!AService)
+        return QString();
+    const TJsonValue message = AService->ResponseJson().Value("message");
+    return message.IsString() ? message.AsString().trimmed() : QString();
+}
 
 // "TListaSistemaPresenter" → "lista_sistema".
 QString tableNameOfClass(const QString &AClassName)
@@ -52,6 +83,67 @@ public:
 private:
     TMemTable &m_table;
     bool m_wasFiltered;
+};
+
+// A list copied into a table a slice at a time, each slice on the table's (main) thread; the
+// rows the same as TAppUtils::fillObjectsToDataSet gives in one step.
+class TTableFill final
+{
+public:
+    TTableFill(TMemTable &ATable, const std::vector<const TSerializeObject *> &AObjects)
+        : m_table(ATable)
+        , m_objects(AObjects)
+    { }
+
+    bool Done() const { return m_started && m_next >= m_objects.size(); }
+
+    // Copies rows for about AMilliseconds (at least one); the first slice empties the table.
+    void Slice(qint64 AMilliseconds)
+    {
+        if (!m_started) {
+            m_started = true;
+            if (!m_table.Active())
+                m_table.CreateDataSet();
+            m_table.EmptyDataSet();
+        }
+        QElapsedTimer slice;
+        slice.start();
+        while (m_next < m_objects.size()) {
+            copy(m_objects[m_next++]);
+            if (slice.elapsed() >= AMilliseconds)
+                break;
+        }
+    }
+
+private:
+    void copy(const TSerializeObject *AObject)
+    {
+        if (!AObject)
+            return;
+        // Columns are paired once per class; a list may hold objects of subclasses.
+        const TClassInfo *info = &AObject->ClassInfo();
+        auto found = std::find_if(m_maps.begin(), m_maps.end(), [info](const auto &entry) {
+            return entry.first == info;
+        });
+        if (found == m_maps.end())
+            found = m_maps.emplace(
+                m_maps.end(), info, std::make_unique<TObjectToRecordMap>(*info, m_table));
+        m_table.Append();
+        try {
+            found->second->copyObject(*AObject);
+        } catch (...) {
+            // The half-filled row must not be posted by the table's next move.
+            m_table.Cancel();
+            throw;
+        }
+        m_table.Post();
+    }
+
+    TMemTable &m_table;
+    const std::vector<const TSerializeObject *> &m_objects;
+    std::vector<std::pair<const TClassInfo *, std::unique_ptr<TObjectToRecordMap>>> m_maps;
+    std::size_t m_next = 0;
+    bool m_started = false;
 };
 
 } // namespace
@@ -172,8 +264,16 @@ void TBasePresenter::findById(std::int64_t AId)
     m_entity.reset();
     m_entity = CreateEntity();
     const std::unique_ptr<TSerializeObject> found = getById(AId);
-    if (found)
+    if (found) {
+        // A JSON error object converts into a record without id; shown and saved it would be
+        // posted as a new record.
+        const std::optional<std::int64_t> id = idOfRecord(*found);
+        if (id && *id <= 0) {
+            const QString message = replyMessage(m_service.get());
+            throw Exception(message.isEmpty() ? NotFoundMessage : message);
+        }
         TUtils::CopyInfoObject(found.get(), m_entity.get());
+    }
     if (!m_entity)
         throw Exception(QStringLiteral("WARNING:Não foi possível carregar as informações."));
     IdRegistro = AId;
@@ -198,7 +298,11 @@ void TBasePresenter::Edit(std::int64_t AId)
 void TBasePresenter::Post()
 {
     SetInfoControlsToEntity();
-    const std::unique_ptr<TSerializeObject> saved = PostService();
+    std::unique_ptr<TSerializeObject> saved;
+    if (postsToBackEnd())
+        runOffMainThread([this, &saved] { saved = PostService(); });
+    else
+        saved = PostService();
     if (saved)
         TUtils::CopyInfoObject(saved.get(), m_entity.get());
 }
@@ -283,9 +387,18 @@ void TBasePresenter::findByFilterToDataSet(const TClassInfo &ARowClass)
 void TBasePresenter::fillObjectsDataSetInfo(const std::vector<const TSerializeObject *> *AObjects)
 {
     if (AObjects) {
-        runOnMainThread([this, AObjects] {
+        if (isMainThread()) {
             TAppUtils::fillObjectsToDataSet(AObjects, *m_dataSetInfo, ProcAfterFindByFilter);
-        });
+        } else {
+            // A server that ignores the limit may send tens of thousands of rows: copied in one
+            // step they would hold the main thread for a long moment.
+            TTableFill fill(*m_dataSetInfo, *AObjects);
+            while (!fill.Done())
+                runOnMainThread([&fill] { fill.Slice(FillSliceMs); });
+            if (ProcAfterFindByFilter)
+                runOnMainThread(
+                    [this] { TAppUtils::DelayedCurrentThreadExecute(ProcAfterFindByFilter); });
+        }
         // Rows from a list handed in directly answer no request of this presenter.
         m_loadedRequestKey.clear();
     }
@@ -415,6 +528,11 @@ std::unique_ptr<TSerializeObject> TBasePresenter::PostComplexService()
     return nullptr;
 }
 
+bool TBasePresenter::postsToBackEnd() const
+{
+    return true;
+}
+
 void TBasePresenter::afterClear() { }
 
 void TBasePresenter::CreateFieldsDataSet()
@@ -447,10 +565,41 @@ void TBasePresenter::setDateDisplay()
     }
 }
 
+bool TBasePresenter::isMainThread()
+{
+    const QCoreApplication *application = QCoreApplication::instance();
+    return !application || QThread::currentThread() == application->thread();
+}
+
+void TBasePresenter::runOffMainThread(const std::function<void()> &AStep)
+{
+    if (!isMainThread()) {
+        AStep();
+        return;
+    }
+    std::exception_ptr failure;
+    QEventLoop loop;
+    const std::unique_ptr<QThread> worker(QThread::create([&AStep, &failure] {
+        try {
+            AStep();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }));
+    QObject::connect(
+        worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    worker->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // The loop also ends when the application quits: the step is still waited for.
+    worker->wait();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
 void TBasePresenter::runOnMainThread(const std::function<void()> &AStep)
 {
     QCoreApplication *application = QCoreApplication::instance();
-    if (!application || QThread::currentThread() == application->thread()) {
+    if (isMainThread()) {
         AStep();
         return;
     }

@@ -132,15 +132,23 @@ public:
     // --- Records ---------------------------------------------------------------------------
 
     // Runs on the calling thread up to the server read; filling the controls and
-    // ProcAfterFillForm run on the main thread (the caller waits for them).
+    // ProcAfterFillForm run on the main thread (the caller waits for them). A record read that
+    // comes back without an id above 0 (the back end's answer for an id it does not know) is
+    // no record: it raises the reply's own message, or "WARNING:Informações não localizadas.",
+    // and the controls are left alone.
     virtual void findById(std::int64_t AId);
     void View(std::int64_t AId);
     void Edit(std::int64_t AId);
     // Saves the record of the controls; afterwards Entity (the same object) carries the saved
-    // values and Id. A failure leaves the controls' values in Entity.
+    // values and Id. A failure leaves the controls' values in Entity. The controls are read on
+    // the calling thread; a presenter whose save reaches the back end sends it through
+    // runOffMainThread, so a window saving on the main thread keeps painting meanwhile.
     virtual void Post();
     // Saves the aggregate; afterwards Entity is a new object with the saved values.
     virtual void PostComplex();
+    // The save reaches the back end (true); a presenter that keeps its rows in its own table
+    // answers false and saves on the calling thread.
+    virtual bool postsToBackEnd() const;
     // Removes the record of that id (0 raises "WARNING:Campo ID não está preenchido
     // corretamente." and sends nothing).
     virtual bool Delete(std::int64_t AId);
@@ -195,9 +203,17 @@ public:
         return m_service->findByFilter<T>(QString(), QString(), 1, 100, nullptr);
     }
 
-    // The untyped forms behind the templates.
+    // The untyped forms behind the templates. From a worker the rows go into the table in
+    // slices of about a frame's time, each on the main thread, which serves its event loop
+    // between them; the table holds the whole list only once the call returns.
     void findByFilterToDataSet(const TClassInfo &ARowClass);
     void fillObjectsDataSetInfo(const std::vector<const TSerializeObject *> *AObjects);
+
+    // Runs the step on a worker when called on the main thread, which meanwhile serves its
+    // event loop without user input (windows repaint, timers and queued steps run) until the
+    // step has ended; on any other thread the step runs at once. The step touches no widget.
+    // Its failure reaches the caller.
+    static void runOffMainThread(const std::function<void()> &AStep);
 
 protected:
     // AClassName is the presenter's own class name ("TListaSistemaPresenter" names its table
@@ -213,8 +229,13 @@ protected:
     virtual void SetFilterDefault();
     // The saved record by id, a new object; none in the base (the blank entity is shown).
     virtual std::unique_ptr<TSerializeObject> getById(std::int64_t AId);
+    // Sends the entity (Post runs it off the main thread when postsToBackEnd).
     virtual std::unique_ptr<TSerializeObject> PostService();
+    // Builds the aggregate's body from the child tables and remove lists and sends it. It runs
+    // on the calling thread, since the child tables belong to the main thread's row lists: an
+    // override builds the body there and sends it through runOffMainThread.
     virtual std::unique_ptr<TSerializeObject> PostComplexService();
+
     virtual void afterClear();
     // ID, ID_REGISTRO and ID_REGISTRO_FK; descendants call it first and add their own columns.
     virtual void CreateFieldsDataSet();
@@ -225,6 +246,7 @@ protected:
 
     // Runs the step on the main thread; a worker waits for it and gets its failure.
     static void runOnMainThread(const std::function<void()> &AStep);
+    static bool isMainThread();
 
 private:
     void setDateDisplay();

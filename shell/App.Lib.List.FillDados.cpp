@@ -1,5 +1,6 @@
 #include "App.Lib.List.FillDados.h"
 
+#include "App.Base.Presenter.h"
 #include "App.Lib.FrameList.h"
 #include "MemTable.h"
 
@@ -30,7 +31,18 @@ TItemListFillDados::TItemListFillDados(TFrameList *AFrameList, TMemTable *ADataS
 
 void TItemListFillDados::FillDados()
 {
-    FFrameList->fillDadosSubCadastro(true, true, FDataSet, foreignKeyField(FDataSet), FIdFK, {});
+    TBasePresenter *presenter = FFrameList->Presenter();
+    Q_ASSERT(presenter);
+    // The read goes off the main thread, which keeps its windows painting meanwhile; linking
+    // the rows to their parent rows and building the row frames stay on it. A failed read
+    // reaches the caller: the record would open with an empty list that its save sends back
+    // as though the children had been removed.
+    presenter->IdPrincipal = FIdFK;
+    presenter->Paginate.Limit = 5000;
+    TBasePresenter::runOffMainThread([presenter] { presenter->findByFilterToDataSet(); });
+    if (FDataSet)
+        presenter->SetInfoIdRegistroFK(FDataSet, foreignKeyField(FDataSet));
+    FFrameList->fillDadosSubCadastro(true, false, nullptr, QString(), 0, {});
 }
 
 TListFillDados::TListFillDados() = default;

@@ -29,8 +29,9 @@ public:
     // The parent id of the read.
     void SetIdFK(std::int64_t AIdFK) { FIdFK = AIdFK; }
 
-    // Reads the list (at most 5000 rows) for IdFK and shows it. The row list reports neither an
-    // empty list nor a failed read: the child list then stays empty.
+    // Reads the list (at most 5000 rows) for IdFK off the main thread, then, on the calling
+    // (main) thread, ties the rows to the table's rows and shows them. An empty list is not
+    // reported; a failed read reaches the caller.
     void FillDados();
 
 private:
@@ -63,7 +64,8 @@ public:
     TProcItemListFill ProcBeforeItemFillDados;
     TProcItemListFill ProcAfterItemFillDados;
 
-    // Every loader in order, on the main thread (the row lists build their rows at once). The
+    // Every loader in order, on the main thread: each read runs on a worker while the main
+    // thread serves its event loop without user input, then the row list builds its rows. The
     // first failure stops the run and reaches the caller.
     TListFillDados &Execute();
 

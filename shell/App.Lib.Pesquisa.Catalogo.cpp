@@ -7,7 +7,6 @@
 #include "Common.Base.ClassInfo.h"
 #include "Common.Dto.Classes.h"
 #include "Common.Lib.Formatter.Edit.h"
-#include "Common.Lib.JSON.h"
 #include "Common.Lib.Utils.h"
 
 #include "Common.Dto.Empresa.h"
@@ -613,10 +612,7 @@ std::int64_t TPesquisaCatalogo::findEndereco(const QString &APath, const QString
     TBaseService &service = *Presenter()->Service();
     service.ClearRequest();
     service.ExecuteGet(service.ResourceName() + APath, ASearch, QString(), true, 1, 100, QString());
-    const TJsonValue &reply = service.ResponseJson();
-    if (!reply)
-        throw Exception(service.ResponseContent());
-    std::unique_ptr<TSerializeObject> record = TDravikJson::JsonToObject(recordClass(), reply);
+    std::unique_ptr<TSerializeObject> record = service.readReplyObject(recordClass());
     SetObjectDto(std::unique_ptr<TBaseDto>(static_cast<TBaseDto *>(record.release())));
     return std::max<std::int64_t>(ObjectDto()->Id, 0);
 }

@@ -151,7 +151,8 @@ void TPesquisa::fillFrameItem(TMemTable &DataSet, TFrameBaseAdapter *&Frame)
 void TPesquisa::fillItemControl()
 {
     try {
-        findObjectDto();
+        // The read runs off the main thread, which keeps its windows painting meanwhile.
+        TBasePresenter::runOffMainThread([this] { findObjectDto(); });
         if (!FObjectDto)
             TAppUtils::UtilsException(notFoundMessage);
         QWidget *control = FItemControl->Control();

@@ -75,7 +75,8 @@ protected:
     // Creates the entity's presenter, hands it over with SetPresenter and sets it up.
     virtual void instancePresenter() = 0;
     // Fetches the record FIdFind (a system list: or FListaCodigo) and stores it with
-    // SetObjectDto, its text with SetValueDescricao; stores nothing when there is none.
+    // SetObjectDto, its text with SetValueDescricao; stores nothing when there is none. Runs on
+    // a worker while the main thread waits: it touches no widget.
     virtual void findObjectDto() = 0;
     // The row of the data set's current record: descendants create it, fill LabelDescricao and
     // call this, which fills LabelID and the select procedure.

@@ -126,21 +126,35 @@ TEST_F(BaseServiceTest, FindByIdSendsAPagedGetAndReadsTheReply)
     EXPECT_EQ(get.header("Authorization")->rfind("Bearer ", 0), 0u);
 }
 
-TEST_F(BaseServiceTest, FindByIdConvertsAJsonReplyOfAnyStatusAndRaisesOtherReplies)
+TEST_F(BaseServiceTest, FindByIdRaisesTheMessageOfAFailedReadAndKeepsItsStatus)
 {
     backend.on("GET",
                "/api/unidade-federativa/9",
-               FakeReply::json(R"({"message":"ERROR:Não encontrado.","codigo":"X"})", 404));
-    const auto row = service.findById<TListaSistemaDto>(9);
-    ASSERT_TRUE(row);
-    EXPECT_EQ(row->Codigo, text("X"));
-    EXPECT_EQ(row->Id, 0);
+               FakeReply::json(R"({"message":"ERROR:Não encontrado.","id":0,"codigo":"X"})", 404));
+    EXPECT_EQ(messageOf([&] { service.findById<TListaSistemaDto>(9); }),
+              text("ERROR:Não encontrado."));
     EXPECT_EQ(service.StatusCode(), 404);
 
     backend.on("GET", "/api/unidade-federativa/9", FakeReply::text("ERROR:Falha interna.", 500));
     EXPECT_EQ(messageOf([&] { service.findById<TListaSistemaDto>(9); }),
               text("ERROR:Falha interna."));
     EXPECT_EQ(service.StatusCode(), 500);
+}
+
+TEST_F(BaseServiceTest, ARecordWithMembersNamedLikeThePageTotalsIsReadAsItStands)
+{
+    backend.on("GET",
+               "/api/unidade-federativa",
+               FakeReply::json(R"({"total":7,"pages":1,"listHelper":[]})"));
+    service.findByFilter<TListaSistemaDto>(QString(), QString(), 1, 20);
+    backend.on("GET",
+               "/api/unidade-federativa/4",
+               FakeReply::json(R"({"id":4,"total":"12,50","pages":2.5,"codigo":"T"})"));
+    const auto row = service.findById<TListaSistemaDto>(4);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->Codigo, text("T"));
+    EXPECT_EQ(service.TotalRecords(), 7);
+    EXPECT_EQ(service.TotalPages(), 1);
 }
 
 TEST_F(BaseServiceTest, FindPesquisaByIdSendsSearchAndFixFilterOnlyWhenGiven)
@@ -217,6 +231,7 @@ struct BadListCase
 {
     const char *name;
     const char *body;
+    int status;
     const char *message;
 };
 
@@ -231,18 +246,134 @@ class BadListReplyTest : public BaseServiceTest, public ::testing::WithParamInte
 
 TEST_P(BadListReplyTest, Raises)
 {
-    backend.on("GET", "/api/unidade-federativa", FakeReply::text(GetParam().body, 400));
+    backend.on(
+        "GET", "/api/unidade-federativa", FakeReply::text(GetParam().body, GetParam().status));
     EXPECT_EQ(messageOf([&] { service.findByFilter<TListaSistemaDto>({}, {}, 1, 20); }),
               text(GetParam().message));
 }
 
 const BadListCase badListCases[] = {
-    { "NotJson", "WARNING:Filtro inválido.", "WARNING:Filtro inválido." },
-    { "NoListHelper", R"({"total":1})", "ERROR:Estrutura do JSON não obedece os requisitos." },
+    { "NotJson", "WARNING:Filtro inválido.", 400, "WARNING:Filtro inválido." },
+    { "NoListHelper", R"({"total":1})", 200, "ERROR:Estrutura do JSON não obedece os requisitos." },
+    { "ListHelperNotAnArray",
+      R"({"total":1,"listHelper":{"id":1}})",
+      200,
+      "ERROR:Estrutura do JSON não obedece os requisitos." },
 };
 INSTANTIATE_TEST_SUITE_P(BaseService,
                          BadListReplyTest,
                          ::testing::ValuesIn(badListCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// Replies a flaky or misconfigured back end gives, read as a record and as a page: each raises
+// a text a person can act on, never a raw page or an empty message.
+struct HostileCase
+{
+    const char *name;
+    FakeReply reply;
+    const char *message;
+    bool timeOut = false;
+};
+
+void PrintTo(const HostileCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+FakeReply html(int status)
+{
+    FakeReply reply = FakeReply::text(
+        "<!DOCTYPE html><html><head><title>Erro</title></head><body><h1>Proxy Error</h1>"
+        "</body></html>",
+        status);
+    reply.contentType = "text/html;charset=UTF-8";
+    return reply;
+}
+
+FakeReply slow()
+{
+    FakeReply reply = FakeReply::json(R"({"id":1,"total":1,"pages":1,"listHelper":[{"id":1}]})");
+    reply.delay = std::chrono::milliseconds(3000);
+    return reply;
+}
+
+const char PageJson[] = R"({"total":1,"pages":1,"listHelper":[{"id":1,"codigo":"AC"}]})";
+
+// A service whose every call gives up after the time-out the test sets.
+class THostileService final : public TBaseService
+{
+public:
+    THostileService()
+        : TBaseService(QStringLiteral("TUnidadeFederativaService"))
+    { }
+    int timeOut = DefaultTimeOut;
+
+protected:
+    void BeforeRequest() override { SetTimeOut(timeOut); }
+};
+
+class HostileReplyTest : public BaseServiceTest, public ::testing::WithParamInterface<HostileCase>
+{
+protected:
+    THostileService hostile;
+};
+
+TEST_P(HostileReplyTest, RecordAndPageReadsRaiseAMessageAndKeepThePageTotals)
+{
+    const HostileCase &row = GetParam();
+    backend.on("GET", "/api/unidade-federativa", FakeReply::json(PageJson));
+    hostile.findByFilter<TListaSistemaDto>(QString(), QString(), 1, 20);
+    ASSERT_EQ(hostile.TotalRecords(), 1);
+
+    backend.on("GET", "/api/unidade-federativa/1", row.reply);
+    backend.on("GET", "/api/unidade-federativa", row.reply);
+    if (row.timeOut)
+        hostile.timeOut = 200;
+    const auto check = [&](const QString &message) {
+        if (row.timeOut)
+            EXPECT_TRUE(message.startsWith(text(row.message))) << message.toStdString();
+        else
+            EXPECT_EQ(message, text(row.message));
+    };
+    check(messageOf([&] { hostile.findById<TListaSistemaDto>(1); }));
+    check(messageOf([&] { hostile.findByFilter<TListaSistemaDto>(QString(), QString(), 1, 20); }));
+    EXPECT_EQ(hostile.TotalRecords(), 1);
+    EXPECT_EQ(hostile.TotalPages(), 1);
+
+    // The service stays usable.
+    hostile.timeOut = TBaseService::DefaultTimeOut;
+    backend.on("GET", "/api/unidade-federativa/2", FakeReply::json(R"({"id":2})"));
+    EXPECT_EQ(hostile.findById<TListaSistemaDto>(2)->Id, 2);
+}
+
+const HostileCase hostileCases[] = {
+    { "HtmlPageWith200", html(200), "ERROR:Resposta inválida do servidor (status 200)." },
+    { "PlainTextWith200",
+      FakeReply::text("WARNING:Serviço em manutenção."),
+      "WARNING:Serviço em manutenção." },
+    { "TruncatedJson",
+      FakeReply::json(R"({"total":1,"pages":1,"listHelper":[{"id":1,"codigo":"A)"),
+      "ERROR:Resposta inválida do servidor (status 200)." },
+    { "HtmlPageWith500", html(500), "ERROR:Resposta inválida do servidor (status 500)." },
+    { "JsonMessageWith500",
+      FakeReply::json(R"({"message":"ERROR:Falha ao consultar o banco de dados."})", 500),
+      "ERROR:Falha ao consultar o banco de dados." },
+    { "PageWith401",
+      FakeReply::json(PageJson, 401),
+      "ERROR:Resposta inválida do servidor (status 401)." },
+    { "EmptyBodyWith200", FakeReply::empty(200), "ERROR:Sem resposta do servidor." },
+    { "NoContent204", FakeReply::empty(204), "ERROR:Sem resposta do servidor." },
+    { "JsonMessageWith404",
+      FakeReply::json(R"({"message":"WARNING:Informações não localizadas."})", 404),
+      "WARNING:Informações não localizadas." },
+    { "EmptyBodyWith502",
+      FakeReply::empty(502),
+      "ERROR:Resposta inválida do servidor (status 502)." },
+    { "TimeOut", slow(), "ERROR:Servidor indisponível no momento.IDU:", true },
+};
+INSTANTIATE_TEST_SUITE_P(BaseService,
+                         HostileReplyTest,
+                         ::testing::ValuesIn(hostileCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(BaseServiceTest, TotalThatIsNotAnIntegerIsAConversionError)
@@ -274,10 +405,15 @@ TEST_F(BaseServiceTest, PostSendsTheBodyAndAcceptsOnly200)
     EXPECT_TRUE(post.query.empty());
 
     backend.on("POST", "/api/unidade-federativa", FakeReply::json(R"({"id":88})", 201));
-    EXPECT_EQ(messageOf([&] { service.post(entity); }), text(R"({"id":88})"));
+    EXPECT_EQ(messageOf([&] { service.post(entity); }),
+              text("ERROR:Resposta inválida do servidor (status 201)."));
     EXPECT_EQ(service.StatusCode(), 201);
 
-    backend.on("POST", "/api/unidade-federativa", FakeReply::text("ok", 200));
+    backend.on("POST", "/api/unidade-federativa", FakeReply::text("ERROR:Registro bloqueado."));
+    EXPECT_EQ(messageOf([&] { service.post(entity); }), text("ERROR:Registro bloqueado."));
+    backend.on("POST", "/api/unidade-federativa", FakeReply::empty(200));
+    EXPECT_EQ(messageOf([&] { service.post(entity); }), text("ERROR:Sem resposta do servidor."));
+    backend.on("POST", "/api/unidade-federativa", FakeReply::json("[1,2]"));
     EXPECT_EQ(messageOf([&] { service.post(entity); }),
               text("ERROR:Estrutura do JSON não obedece os requisitos."));
 }
@@ -294,6 +430,9 @@ TEST_F(BaseServiceTest, PostComplexGoesToTheComplexPath)
                FakeReply::text("WARNING:A informação não pode ser duplicada.", 400));
     EXPECT_EQ(messageOf([&] { service.postComplex(entity); }),
               text("WARNING:A informação não pode ser duplicada."));
+    backend.on("POST", "/api/unidade-federativa/complex", html(500));
+    EXPECT_EQ(messageOf([&] { service.postComplex(entity); }),
+              text("ERROR:Resposta inválida do servidor (status 500)."));
 }
 
 TEST_F(BaseServiceTest, DeleteItemsSendsTheIdsAndClassAndAcceptsOnly204)
@@ -309,6 +448,11 @@ TEST_F(BaseServiceTest, DeleteItemsSendsTheIdsAndClassAndAcceptsOnly204)
         "DELETE", "/api/unidade-federativa", FakeReply::text("WARNING:Registro em uso.", 200));
     EXPECT_EQ(messageOf([&] { service.deleteItems({ 3 }, text("X")); }),
               text("WARNING:Registro em uso."));
+    backend.on("DELETE",
+               "/api/unidade-federativa",
+               FakeReply::json(R"({"message":"WARNING:Registro vinculado a um contrato."})", 409));
+    EXPECT_EQ(messageOf([&] { service.deleteItems({ 3 }, text("X")); }),
+              text("WARNING:Registro vinculado a um contrato."));
 
     backend.clearRequests();
     EXPECT_THROW(service.deleteItems({}, text("X")), EInvalidArgument);

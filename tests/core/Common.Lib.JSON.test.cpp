@@ -414,15 +414,68 @@ INSTANTIATE_TEST_SUITE_P(
         BadMemberCase { "ObjectInTextList", R"({"listNome":{"listHelper":[{}]}})" }),
     [](const auto &info) { return std::string(info.param.Name); });
 
-TEST(DravikJsonTest, TakesNumbersGivenAsTextAndTextsAsBooleans)
+// One member read from a JSON value: the member as the object then writes it, or the conversion
+// error (Written null).
+struct NumberCase
 {
-    TAgregadoTesteComplexPost body;
-    body.SetAsJson(QStringLiteral(R"({"id":"12","valor":"2.5","isAtivo":"TRUE","foto":3.5})"));
-    EXPECT_EQ(body.Id, 12);
-    EXPECT_EQ(body.Valor, 2.5);
-    EXPECT_TRUE(body.IsAtivo);
-    EXPECT_EQ(body.Foto, QStringLiteral("3.5"));
+    const char *Name;
+    const char *Member;
+    const char *Value;
+    const char *Written;
+};
+
+void PrintTo(const NumberCase &c, std::ostream *os)
+{
+    *os << c.Name;
 }
+
+class DravikJsonNumberTest : public ::testing::TestWithParam<NumberCase>
+{
+};
+
+TEST_P(DravikJsonNumberTest, ReadsWholeNumbersIntoIntegersAndRefusesTexts)
+{
+    const NumberCase &c = GetParam();
+    const QByteArray json = QByteArray("{\"") + c.Member + "\":" + c.Value + "}";
+    if (!c.Written) {
+        EXPECT_THROW(TDravikJson::JsonToObject<TAgregadoTesteComplexPost>(json), EConvertError);
+        return;
+    }
+    const auto body = TDravikJson::JsonToObject<TAgregadoTesteComplexPost>(json);
+    EXPECT_EQ(TJsonValue::Parse(body->AsJson())[c.Member].ToJson(), QString::fromUtf8(c.Written));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Members,
+    DravikJsonNumberTest,
+    ::testing::Values(
+        NumberCase { "Int64FromInteger", "id", "12", "12" },
+        NumberCase { "Int64FromWholeFraction", "id", "5.0", "5" },
+        NumberCase { "Int64FromExponent", "id", "1e3", "1000" },
+        NumberCase { "Int64FromNegativeZero", "id", "-0.0", "0" },
+        NumberCase { "Int64Largest", "id", "9223372036854775807", "9223372036854775807" },
+        NumberCase { "Int64FromFraction", "id", "5.5", nullptr },
+        NumberCase { "Int64FromTinyExponent", "id", "1e-3", nullptr },
+        NumberCase { "Int64BeyondRange", "id", "9.3e18", nullptr },
+        NumberCase { "Int64FromText", "id", "\"5\"", nullptr },
+        NumberCase { "Int32FromWholeFraction", "numero", "2147483647.0", "2147483647" },
+        NumberCase { "Int32Smallest", "numero", "-2147483648", "-2147483648" },
+        NumberCase { "Int32BeyondRange", "numero", "3e9", nullptr },
+        NumberCase { "Int32FromText", "numero", "\"7\"", nullptr },
+        NumberCase { "DoubleFromInteger", "valor", "7", "7" },
+        NumberCase { "DoubleFromExponent", "valor", "2.5e3", "2500" },
+        NumberCase { "DoubleFromText", "valor", "\"2.5\"", nullptr },
+        NumberCase { "IdListFromWholeNumbers",
+                     "listRemoveItem",
+                     R"({"listHelper":[5.0,1e2]})",
+                     R"({"listHelper":[5,100]})" },
+        NumberCase {
+            "IdListWithAFraction", "listRemoveItem", R"({"listHelper":[1,2.5]})", nullptr },
+        NumberCase { "IdListWithText", "listRemoveItem", R"({"listHelper":["3"]})", nullptr },
+        // A number into a text gives its text, and a boolean may come as text.
+        NumberCase { "TextFromNumber", "foto", "3.5", R"("3.5")" },
+        NumberCase { "BooleanFromText", "isAtivo", R"("TRUE")", "true" }),
+    [](const auto &info) { return std::string(info.param.Name); });
 
 TEST(DravikJsonTest, AFailedListKeepsTheListItHad)
 {

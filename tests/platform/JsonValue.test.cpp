@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(JsonValueTest, ParsesAndTellsKinds)
@@ -44,6 +46,24 @@ TEST(JsonValueTest, ScalarsOfTheWrongKindRaiseTheConversionError)
     EXPECT_THROW(root["s"].AsInt64(), EConvertError);
     EXPECT_THROW(root["i"].AsString(), EConvertError);
     EXPECT_THROW(root["missing"].AsBoolean(), EConvertError);
+}
+
+TEST(JsonValueTest, WholeNumbersAreIntegersHoweverTheyAreWritten)
+{
+    const TJsonValue root = TJsonValue::Parse(QByteArray(
+        R"({"a":5.0,"b":1e3,"c":-0.0,"d":-9.2233720368547758e18,"e":9.2233720368547758e18,)"
+        R"("f":1e-3,"g":3e9,"h":"5","i":9223372036854775807,"j":9223372036854775808})"));
+    EXPECT_EQ(root["a"].AsInt64(), 5);
+    EXPECT_EQ(root["b"].AsInt32(), 1000);
+    EXPECT_EQ(root["c"].AsInt64(), 0);
+    EXPECT_EQ(root["d"].AsInt64(), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(root["i"].AsInt64(), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(root["g"].AsInt64(), 3000000000);
+    EXPECT_THROW(root["e"].AsInt64(), EConvertError);
+    EXPECT_THROW(root["j"].AsInt64(), EConvertError);
+    EXPECT_THROW(root["f"].AsInt64(), EConvertError);
+    EXPECT_THROW(root["g"].AsInt32(), EConvertError);
+    EXPECT_THROW(root["h"].AsInt64(), EConvertError);
 }
 
 TEST(JsonValueTest, AMemberKeepsItsDocumentAlive)

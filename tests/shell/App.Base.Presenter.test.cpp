@@ -14,12 +14,14 @@
 #include "support/FakeConnection.h"
 
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <ostream>
+#include <string>
 #include <thread>
 
 class TListaTesteEntity final : public TBaseEntity
@@ -531,6 +533,78 @@ TEST_F(BasePresenterTest, EditLoadsTheRecordIntoTheControlsFromAWorker)
     EXPECT_EQ(filled, 1);
 }
 
+// The back end answers an id it does not know with a JSON error object: no record comes of it,
+// and the controls keep what they held.
+TEST_F(BasePresenterTest, RecordReadWithoutAnIdRaisesItsMessageAndFillsNothing)
+{
+    bindEditControls();
+    int filled = 0;
+    presenter->ProcAfterFillForm = [&] { ++filled; };
+    struct Case
+    {
+        FakeReply reply;
+        QString message;
+    };
+    const Case cases[] = {
+        { FakeReply::json(R"({"message":"WARNING:Informações não localizadas."})", 404),
+          QStringLiteral("WARNING:Informações não localizadas.") },
+        { FakeReply::json(R"({"codigo":"N","descricao":"Sem id"})"),
+          QStringLiteral("WARNING:Informações não localizadas.") },
+        { FakeReply::json(R"({"id":0,"message":"ERROR:Registro bloqueado."})"),
+          QStringLiteral("ERROR:Registro bloqueado.") },
+    };
+    for (const Case &row : cases) {
+        editDescricao->setText(QStringLiteral("antes"));
+        backend.on("GET", "/lista-teste/9", row.reply);
+        try {
+            presenter->Edit(9);
+            ADD_FAILURE() << "no failure for " << row.reply.body;
+        } catch (const Exception &failure) {
+            EXPECT_EQ(failure.Message(), row.message);
+        }
+        EXPECT_EQ(editDescricao->text(), QStringLiteral("antes")) << row.reply.body;
+    }
+    EXPECT_EQ(filled, 0);
+}
+
+// A server that ignores the limit: read on a worker, its rows go into the table a slice at a
+// time, and the main thread serves its event loop between the slices.
+TEST_F(BasePresenterTest, AVeryLargePageGoesIntoTheTableInSlices)
+{
+    constexpr int rows = 50000;
+    std::string page = R"({"total":50000,"pages":1,"listHelper":[)";
+    for (int index = 1; index <= rows; ++index) {
+        page += index > 1 ? "," : "";
+        page += R"({"id":)" + std::to_string(index) + R"(,"codigo":"C)" + std::to_string(index)
+            + R"(","descricao":"Linha"})";
+    }
+    page += "]}";
+    backend.on("GET", "/lista-teste", FakeReply::json(page));
+    presenter->Paginate = { 0, 0, 0, 1, 100 };
+    int callbacks = 0;
+    presenter->ProcAfterFindByFilter = [&] { ++callbacks; };
+    int partlyFilled = 0;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const TMemTable &table = presenter->DataSetInfo();
+        if (table.Active() && table.RecordCount() > 0 && table.RecordCount() < rows)
+            ++partlyFilled;
+    });
+    timer.start();
+
+    loadListOnWorker();
+    timer.stop();
+
+    EXPECT_GT(partlyFilled, 0) << "the event loop turned between slices";
+    EXPECT_EQ(presenter->DataSetInfo().RecordCount(), rows);
+    presenter->DataSetInfo().Last();
+    EXPECT_EQ(presenter->DataSetInfo().FieldByName(QStringLiteral("CODIGO"))->AsString(),
+              QStringLiteral("C50000"));
+    EXPECT_TRUE(waitFor([&] { return callbacks == 1; }));
+    EXPECT_EQ(presenter->afterFillCount, 1);
+}
+
 TEST_F(BasePresenterTest, LinksChildRowsToTheirParentRows)
 {
     TMemTable parent;
@@ -620,6 +694,42 @@ TEST_F(SubCadastroPresenterTest, SavesRowsInTheTableAndLinksThemToTheParentRow)
     EXPECT_EQ(table.RecordCount(), 2);
     ASSERT_TRUE(table.Locate(QStringLiteral("ID_REGISTRO"), TFieldValue(std::int64_t(-1))));
     EXPECT_EQ(table.FieldByName(QStringLiteral("CODIGO"))->AsString(), QStringLiteral("A2"));
+}
+
+// The entity of a save is made afresh from the controls: a stored row takes only what a control
+// carries, and keeps its id and the values only the row holds.
+TEST_F(SubCadastroPresenterTest, EditingAStoredRowKeepsWhatNoControlCarries)
+{
+    TMemTable &table = presenter->DataSetInfo();
+    presenter->Clear(true, false);
+    table.Append();
+    table.FieldByName(QStringLiteral("ID"))->SetAsLargeInt(57);
+    table.FieldByName(QStringLiteral("CODIGO"))->SetAsString(QStringLiteral("A"));
+    table.FieldByName(QStringLiteral("DESCRICAO"))->SetAsString(QStringLiteral("Só na linha"));
+    table.Post();
+    int afterLinks = 0;
+    presenter->ProcUpdateAfterSave = [&] { ++afterLinks; };
+
+    presenter->Edit(-1);
+    EXPECT_EQ(editCodigo->text(), QStringLiteral("A"));
+    editCodigo->setText(QStringLiteral("A2"));
+    presenter->IdRegistro = -1;
+    presenter->Post();
+
+    ASSERT_EQ(table.RecordCount(), 1);
+    table.First();
+    EXPECT_EQ(table.FieldByName(QStringLiteral("CODIGO"))->AsString(), QStringLiteral("A2"));
+    EXPECT_EQ(table.FieldByName(QStringLiteral("ID"))->AsLargeInt(), 57);
+    EXPECT_EQ(table.FieldByName(QStringLiteral("DESCRICAO"))->AsString(),
+              QStringLiteral("Só na linha"));
+    EXPECT_EQ(afterLinks, 1);
+
+    // A new row is written from the whole entity, as before.
+    saveRow(QStringLiteral("B"));
+    ASSERT_TRUE(table.Locate(QStringLiteral("ID_REGISTRO"), TFieldValue(std::int64_t(-2))));
+    EXPECT_EQ(table.FieldByName(QStringLiteral("CODIGO"))->AsString(), QStringLiteral("B"));
+    EXPECT_EQ(table.FieldByName(QStringLiteral("ID"))->AsLargeInt(), 0);
+    EXPECT_FALSE(table.FieldByName(QStringLiteral("DESCRICAO"))->IsNull());
 }
 
 TEST_F(SubCadastroPresenterTest, DeleteRecordsSavedIdsOnlyAndAlwaysReloads)
