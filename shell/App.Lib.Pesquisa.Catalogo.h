@@ -16,7 +16,7 @@ class TSerializeObject;
 // Most of them serve entities of the business subsystems, which the shell cannot include. So a
 // lookup reaches both halves of its entity by class name through the class registry:
 // - the presenter (TPessoaPresenter), registered by its unit with ZUNTA_REGISTER_PRESENTER;
-// - the list row it hands back (TPessoaDto), registered by its unit with ZUNTA_REGISTER_CLASS.
+// - the list row it hands back (TPessoaDto), registered by its unit's ZUNTA_DEFINE_CLASS.
 //   The record is read into an object of that very class, so the bound edit's ProcPesquisa gets
 //   the real row and may cast it; the lookup itself reads the row's properties by name.
 // Until both are registered the lookup refuses with a warning naming the missing class. The
