@@ -5,15 +5,13 @@
 #include "App.Presenter.Classes.h"
 #include "App.Presenter.ListaSistema.h"
 #include "Common.Base.ClassInfo.h"
-#include "Common.Dto.Classes.h"
 #include "Common.Lib.Formatter.Edit.h"
 #include "Common.Lib.JSON.h"
 #include "Common.Lib.Utils.h"
 
-#include "Common.Dto.Empresa.h"
 #include "Common.Dto.ListaSistema.h"
-#include "Common.Dto.Usuario.h"
 
+#include "DateTime.h"
 #include "Edit.h"
 #include "FormatSettings.h"
 #include "Label.h"
@@ -123,6 +121,7 @@ bool sameCodigo(const QString &ACodigo, const QString &ATyped)
 // The catalogue: one entry per lookup.
 
 const TPesquisaCatalogoInfo unidadeFederativa {
+    .Pesquisa = QStringLiteral("TPesquisaUnidadeFederativa"),
     .Presenter = QStringLiteral("TUnidadeFederativaPresenter"),
     .RecordClass = QStringLiteral("TUnidadeFederativaDto"),
     .EditText = QStringLiteral("Nome"),
@@ -130,6 +129,7 @@ const TPesquisaCatalogoInfo unidadeFederativa {
 };
 
 const TPesquisaCatalogoInfo municipio {
+    .Pesquisa = QStringLiteral("TPesquisaMunicipio"),
     .Presenter = QStringLiteral("TMunicipioPresenter"),
     .RecordClass = QStringLiteral("TMunicipioDto"),
     .EditText = QStringLiteral("Nome"),
@@ -138,6 +138,7 @@ const TPesquisaCatalogoInfo municipio {
 };
 
 const TPesquisaCatalogoInfo bairro {
+    .Pesquisa = QStringLiteral("TPesquisaBairro"),
     .Presenter = QStringLiteral("TBairroPresenter"),
     .RecordClass = QStringLiteral("TBairroDto"),
     .EditText = QStringLiteral("Bairro"),
@@ -149,6 +150,7 @@ const TPesquisaCatalogoInfo bairro {
 };
 
 const TPesquisaCatalogoInfo logradouro {
+    .Pesquisa = QStringLiteral("TPesquisaLogradouro"),
     .Presenter = QStringLiteral("TLogradouroPresenter"),
     .RecordClass = QStringLiteral("TLogradouroDto"),
     .EditText = QStringLiteral("Logradouro"),
@@ -161,6 +163,7 @@ const TPesquisaCatalogoInfo logradouro {
 };
 
 const TPesquisaCatalogoInfo perfilPermissao {
+    .Pesquisa = QStringLiteral("TPesquisaPerfilPermissao"),
     .Presenter = QStringLiteral("TPerfilPermissaoPresenter"),
     .RecordClass = QStringLiteral("TPerfilPermissaoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -168,6 +171,7 @@ const TPesquisaCatalogoInfo perfilPermissao {
 };
 
 const TPesquisaCatalogoInfo lista {
+    .Pesquisa = QStringLiteral("TPesquisaLista"),
     .Presenter = QStringLiteral("TListaSistemaPresenter"),
     .RecordClass = QStringLiteral("TListaSistemaDto"),
     .FixFilter = true,
@@ -177,6 +181,7 @@ const TPesquisaCatalogoInfo lista {
 };
 
 const TPesquisaCatalogoInfo carencia {
+    .Pesquisa = QStringLiteral("TPesquisaCarencia"),
     .Presenter = QStringLiteral("TCarenciaPresenter"),
     .RecordClass = QStringLiteral("TCarenciaDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -189,6 +194,7 @@ const TPesquisaCatalogoInfo carencia {
 };
 
 const TPesquisaCatalogoInfo servico {
+    .Pesquisa = QStringLiteral("TPesquisaServico"),
     .Presenter = QStringLiteral("TServicoPresenter"),
     .RecordClass = QStringLiteral("TServicoDto"),
     .FixFilter = true,
@@ -205,6 +211,7 @@ const TPesquisaCatalogoInfo servico {
 };
 
 const TPesquisaCatalogoInfo plano {
+    .Pesquisa = QStringLiteral("TPesquisaPlano"),
     .Presenter = QStringLiteral("TPlanoPresenter"),
     .RecordClass = QStringLiteral("TPlanoDto"),
     .FixFilter = true,
@@ -221,6 +228,7 @@ const TPesquisaCatalogoInfo plano {
 };
 
 const TPesquisaCatalogoInfo pessoa {
+    .Pesquisa = QStringLiteral("TPesquisaPessoa"),
     .Presenter = QStringLiteral("TPessoaPresenter"),
     .RecordClass = QStringLiteral("TPessoaDto"),
     .FixFilter = true,
@@ -237,6 +245,7 @@ const TPesquisaCatalogoInfo pessoa {
 };
 
 const TPesquisaCatalogoInfo pessoaFalecido {
+    .Pesquisa = QStringLiteral("TPesquisaPessoaFalecido"),
     .Presenter = QStringLiteral("TPessoaPresenter"),
     .RecordClass = QStringLiteral("TPessoaDto"),
     .FixFilter = true,
@@ -261,6 +270,7 @@ const TPesquisaCatalogoInfo pessoaFalecido {
 };
 
 const TPesquisaCatalogoInfo motivo {
+    .Pesquisa = QStringLiteral("TPesquisaMotivo"),
     .Presenter = QStringLiteral("TMotivoPresenter"),
     .RecordClass = QStringLiteral("TMotivoDto"),
     .FixFilter = true,
@@ -269,6 +279,7 @@ const TPesquisaCatalogoInfo motivo {
 };
 
 const TPesquisaCatalogoInfo funcao {
+    .Pesquisa = QStringLiteral("TPesquisaFuncao"),
     .Presenter = QStringLiteral("TFuncaoPresenter"),
     .RecordClass = QStringLiteral("TFuncaoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -276,6 +287,7 @@ const TPesquisaCatalogoInfo funcao {
 };
 
 const TPesquisaCatalogoInfo equipe {
+    .Pesquisa = QStringLiteral("TPesquisaEquipe"),
     .Presenter = QStringLiteral("TEquipePresenter"),
     .RecordClass = QStringLiteral("TEquipeDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -283,6 +295,7 @@ const TPesquisaCatalogoInfo equipe {
 };
 
 const TPesquisaCatalogoInfo especialidade {
+    .Pesquisa = QStringLiteral("TPesquisaEspecialidade"),
     .Presenter = QStringLiteral("TEspecialidadePresenter"),
     .RecordClass = QStringLiteral("TEspecialidadeDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -290,6 +303,7 @@ const TPesquisaCatalogoInfo especialidade {
 };
 
 const TPesquisaCatalogoInfo empresa {
+    .Pesquisa = QStringLiteral("TPesquisaEmpresa"),
     .Presenter = QStringLiteral("TEmpresaPresenter"),
     .RecordClass = QStringLiteral("TEmpresaDto"),
     .EditText = QStringLiteral("Empresa"),
@@ -298,6 +312,7 @@ const TPesquisaCatalogoInfo empresa {
 };
 
 const TPesquisaCatalogoInfo colaborador {
+    .Pesquisa = QStringLiteral("TPesquisaColaborador"),
     .Presenter = QStringLiteral("TColaboradorPresenter"),
     .RecordClass = QStringLiteral("TColaboradorDto"),
     .FixFilter = true,
@@ -306,6 +321,7 @@ const TPesquisaCatalogoInfo colaborador {
 };
 
 const TPesquisaCatalogoInfo numeroSorteio {
+    .Pesquisa = QStringLiteral("TPesquisaNumeroSorteio"),
     .Presenter = QStringLiteral("TNumeroSorteioPresenter"),
     .RecordClass = QStringLiteral("TNumeroSorteioDto"),
     .EditText = QStringLiteral("Numero"),
@@ -313,6 +329,7 @@ const TPesquisaCatalogoInfo numeroSorteio {
 };
 
 const TPesquisaCatalogoInfo relatorio {
+    .Pesquisa = QStringLiteral("TPesquisaRelatorio"),
     .Presenter = QStringLiteral("TRelatorioPresenter"),
     .RecordClass = QStringLiteral("TRelatorioDto"),
     .FixFilter = true,
@@ -321,6 +338,7 @@ const TPesquisaCatalogoInfo relatorio {
 };
 
 const TPesquisaCatalogoInfo seguradora {
+    .Pesquisa = QStringLiteral("TPesquisaSeguradora"),
     .Presenter = QStringLiteral("TSeguradoraPresenter"),
     .RecordClass = QStringLiteral("TSeguradoraDto"),
     .EditText = QStringLiteral("Seguradora"),
@@ -329,6 +347,7 @@ const TPesquisaCatalogoInfo seguradora {
 };
 
 const TPesquisaCatalogoInfo carteira {
+    .Pesquisa = QStringLiteral("TPesquisaCarteira"),
     .Presenter = QStringLiteral("TCarteiraPresenter"),
     .RecordClass = QStringLiteral("TCarteiraDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -336,6 +355,7 @@ const TPesquisaCatalogoInfo carteira {
 };
 
 const TPesquisaCatalogoInfo classes {
+    .Pesquisa = QStringLiteral("TPesquisaClasses"),
     .Presenter = QStringLiteral("TClassesPresenter"),
     .RecordClass = QStringLiteral("TClassesDto"),
     .EditText = QStringLiteral("DescricaoClasse"),
@@ -344,6 +364,7 @@ const TPesquisaCatalogoInfo classes {
 };
 
 const TPesquisaCatalogoInfo comissao {
+    .Pesquisa = QStringLiteral("TPesquisaComissao"),
     .Presenter = QStringLiteral("TComissaoPresenter"),
     .RecordClass = QStringLiteral("TComissaoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -351,6 +372,7 @@ const TPesquisaCatalogoInfo comissao {
 };
 
 const TPesquisaCatalogoInfo banco {
+    .Pesquisa = QStringLiteral("TPesquisaBanco"),
     .Presenter = QStringLiteral("TBancoPresenter"),
     .RecordClass = QStringLiteral("TBancoDto"),
     .EditText = QStringLiteral("Nome"),
@@ -359,6 +381,7 @@ const TPesquisaCatalogoInfo banco {
 };
 
 const TPesquisaCatalogoInfo agencia {
+    .Pesquisa = QStringLiteral("TPesquisaAgencia"),
     .Presenter = QStringLiteral("TAgenciaPresenter"),
     .RecordClass = QStringLiteral("TAgenciaDto"),
     .EditText = QStringLiteral("Nome"),
@@ -367,6 +390,7 @@ const TPesquisaCatalogoInfo agencia {
 };
 
 const TPesquisaCatalogoInfo tipoDocumento {
+    .Pesquisa = QStringLiteral("TPesquisaTipoDocumento"),
     .Presenter = QStringLiteral("TTipoDocumentoPresenter"),
     .RecordClass = QStringLiteral("TTipoDocumentoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -374,6 +398,7 @@ const TPesquisaCatalogoInfo tipoDocumento {
 };
 
 const TPesquisaCatalogoInfo planoContas {
+    .Pesquisa = QStringLiteral("TPesquisaPlanoContas"),
     .Presenter = QStringLiteral("TPlanoContasPresenter"),
     .RecordClass = QStringLiteral("TPlanoContasDto"),
     .FixFilter = true,
@@ -382,6 +407,7 @@ const TPesquisaCatalogoInfo planoContas {
 };
 
 const TPesquisaCatalogoInfo contrato {
+    .Pesquisa = QStringLiteral("TPesquisaContrato"),
     .Presenter = QStringLiteral("TContratoPresenter"),
     .RecordClass = QStringLiteral("TContratoDto"),
     .EditText = QStringLiteral("Titular"),
@@ -390,6 +416,7 @@ const TPesquisaCatalogoInfo contrato {
 };
 
 const TPesquisaCatalogoInfo conta {
+    .Pesquisa = QStringLiteral("TPesquisaConta"),
     .Presenter = QStringLiteral("TContaPresenter"),
     .RecordClass = QStringLiteral("TContaDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -397,6 +424,7 @@ const TPesquisaCatalogoInfo conta {
 };
 
 const TPesquisaCatalogoInfo convenio {
+    .Pesquisa = QStringLiteral("TPesquisaConvenio"),
     .Presenter = QStringLiteral("TConvenioPresenter"),
     .RecordClass = QStringLiteral("TConvenioDto"),
     .EditText = QStringLiteral("Pessoa"),
@@ -416,6 +444,7 @@ const TPesquisaCatalogoInfo convenio {
 
 // The contract id is the caller's fixed filter, given to the presenter, not to the fetch.
 const TPesquisaCatalogoInfo dependenteContratoSemTitular {
+    .Pesquisa = QStringLiteral("TPesquisaDependenteContratoSemTitular"),
     .Presenter = QStringLiteral("TDependenteContratoPresenter"),
     .RecordClass = QStringLiteral("TDependenteContratoDto"),
     .EditText = QStringLiteral("Pessoa"),
@@ -428,6 +457,7 @@ const TPesquisaCatalogoInfo dependenteContratoSemTitular {
 };
 
 const TPesquisaCatalogoInfo integracaoApiFinanceira {
+    .Pesquisa = QStringLiteral("TPesquisaIntegracaoApiFinanceira"),
     .Presenter = QStringLiteral("TIntegracaoApiFinanceiraPresenter"),
     .RecordClass = QStringLiteral("TIntegracaoApiFinanceiraDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -435,6 +465,7 @@ const TPesquisaCatalogoInfo integracaoApiFinanceira {
 };
 
 const TPesquisaCatalogoInfo ordemServico {
+    .Pesquisa = QStringLiteral("TPesquisaOrdemServico"),
     .Presenter = QStringLiteral("TOrdemServicoPresenter"),
     .RecordClass = QStringLiteral("TOrdemServicoDto"),
     .EditText = QStringLiteral("Contratante"),
@@ -452,6 +483,7 @@ const TPesquisaCatalogoInfo ordemServico {
 };
 
 const TPesquisaCatalogoInfo parcelaBaixaSimplificada {
+    .Pesquisa = QStringLiteral("TPesquisaParcelaBaixaSimplificada"),
     .Presenter = QStringLiteral("TParcelaBaixaSimplificadaPresenter"),
     .RecordClass = QStringLiteral("TParcelaBaixaSimplificadaDto"),
     .EditText = QStringLiteral("Nome"),
@@ -465,6 +497,7 @@ const TPesquisaCatalogoInfo parcelaBaixaSimplificada {
 };
 
 const TPesquisaCatalogoInfo usuario {
+    .Pesquisa = QStringLiteral("TPesquisaUsuario"),
     .Presenter = QStringLiteral("TUsuarioPresenter"),
     .RecordClass = QStringLiteral("TUsuarioDto"),
     .EditText = QStringLiteral("Nome"),
@@ -472,6 +505,7 @@ const TPesquisaCatalogoInfo usuario {
 };
 
 const TPesquisaCatalogoInfo veiculo {
+    .Pesquisa = QStringLiteral("TPesquisaVeiculo"),
     .Presenter = QStringLiteral("TVeiculoPresenter"),
     .RecordClass = QStringLiteral("TVeiculoDto"),
     .EditText = QStringLiteral("Modelo"),
@@ -483,6 +517,7 @@ const TPesquisaCatalogoInfo veiculo {
 };
 
 const TPesquisaCatalogoInfo cemiterioRua {
+    .Pesquisa = QStringLiteral("TPesquisaCemiterioRua"),
     .Presenter = QStringLiteral("TCemiterioRuaPresenter"),
     .RecordClass = QStringLiteral("TCemiterioRuaDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -490,6 +525,7 @@ const TPesquisaCatalogoInfo cemiterioRua {
 };
 
 const TPesquisaCatalogoInfo cemiterioBloco {
+    .Pesquisa = QStringLiteral("TPesquisaCemiterioBloco"),
     .Presenter = QStringLiteral("TCemiterioBlocoPresenter"),
     .RecordClass = QStringLiteral("TCemiterioBlocoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -501,6 +537,7 @@ const TPesquisaCatalogoInfo cemiterioBloco {
 };
 
 const TPesquisaCatalogoInfo cemiterioLocalTamanho {
+    .Pesquisa = QStringLiteral("TPesquisaCemiterioLocalTamanho"),
     .Presenter = QStringLiteral("TCemiterioLocalTamanhoPresenter"),
     .RecordClass = QStringLiteral("TCemiterioLocalTamanhoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -511,25 +548,138 @@ const TPesquisaCatalogoInfo cemiterioLocalTamanho {
         },
 };
 
-// Row classes the shell and core already have, used until a subsystem registers its own.
-const TClassInfo *knownRecordClass(const QString &AName)
+const TPesquisaCatalogoInfo *const catalogo[] = {
+    &unidadeFederativa,
+    &municipio,
+    &bairro,
+    &logradouro,
+    &perfilPermissao,
+    &lista,
+    &carencia,
+    &servico,
+    &plano,
+    &pessoa,
+    &pessoaFalecido,
+    &motivo,
+    &funcao,
+    &equipe,
+    &especialidade,
+    &empresa,
+    &colaborador,
+    &numeroSorteio,
+    &relatorio,
+    &seguradora,
+    &carteira,
+    &classes,
+    &comissao,
+    &banco,
+    &agencia,
+    &tipoDocumento,
+    &planoContas,
+    &contrato,
+    &conta,
+    &convenio,
+    &dependenteContratoSemTitular,
+    &integracaoApiFinanceira,
+    &ordemServico,
+    &parcelaBaixaSimplificada,
+    &usuario,
+    &veiculo,
+    &cemiterioRua,
+    &cemiterioBloco,
+    &cemiterioLocalTamanho,
+};
+
+// A value in every column of the current record, so that a row text takes the branches that
+// read more columns.
+void fillEveryColumn(TMemTable &ATable)
 {
-    for (const TClassInfo *info : { &TListaSistemaDto::StaticClassInfo(),
-                                    &TClassesDto::StaticClassInfo(),
-                                    &TUsuarioDto::StaticClassInfo(),
-                                    &TEmpresaDto::StaticClassInfo() }) {
-        if (info->Name().compare(AName, Qt::CaseInsensitive) == 0)
-            return info;
+    for (int index = 0; index < ATable.FieldCount(); ++index) {
+        TField *field = ATable.Fields(index);
+        switch (field->DataType()) {
+        case TFieldType::AutoInc:
+            break;
+        case TFieldType::Boolean:
+            field->SetAsBoolean(true);
+            break;
+        case TFieldType::DateTime:
+            field->SetAsDateTime(EncodeDate(2024, 3, 15));
+            break;
+        default:
+            // "1" reads as a text and as a number alike.
+            field->SetAsString(QStringLiteral("1"));
+        }
     }
-    return nullptr;
+}
+
+// The faults of one lookup whose presenter is registered.
+QStringList problemsOf(const TPesquisaCatalogoInfo &AInfo, TBasePresenter &APresenter)
+{
+    QStringList problems;
+    const auto fault
+        = [&](const QString &AText) { problems << AInfo.Pesquisa + QStringLiteral(": ") + AText; };
+    const TClassInfo *row = TClassRegistry::FindClass(AInfo.RecordClass);
+    if (!row || !row->InheritsFrom(TBaseDto::StaticClassInfo())) {
+        fault(Format(QStringLiteral("a classe %s não está registrada."), { AInfo.RecordClass }));
+        return problems;
+    }
+    if (!row->FindProperty(AInfo.EditText))
+        fault(Format(QStringLiteral("a classe %s não possui a propriedade %s."),
+                     { row->Name(), AInfo.EditText }));
+    if (const auto record = AInfo.OtherInfo ? row->Create() : nullptr) {
+        try {
+            AInfo.OtherInfo(*record);
+        } catch (const Exception &failure) {
+            fault(failure.Message());
+        }
+    }
+    // The row text on an empty record and on a record with every column filled.
+    TMemTable &table = APresenter.DataSetInfo();
+    if (!table.Active())
+        table.CreateDataSet();
+    for (const bool filled : { false, true }) {
+        table.Append();
+        if (filled)
+            fillEveryColumn(table);
+        table.Post();
+        try {
+            AInfo.RowText(table);
+        } catch (const Exception &failure) {
+            fault(failure.Message());
+            break;
+        }
+    }
+    return problems;
 }
 
 } // namespace
 
+std::vector<const TPesquisaCatalogoInfo *> catalogoEntries()
+{
+    return { std::begin(catalogo), std::end(catalogo) };
+}
+
+QStringList catalogoProblems(const std::vector<const TPesquisaCatalogoInfo *> &AEntries)
+{
+    QStringList problems;
+    for (const TPesquisaCatalogoInfo *entry : AEntries) {
+        std::unique_ptr<TBasePresenter> presenter;
+        try {
+            presenter = TBasePresenter::CreatePresenter(entry->Presenter);
+        } catch (const Exception &failure) {
+            problems << entry->Pesquisa + QStringLiteral(": ") + failure.Message();
+            continue;
+        }
+        if (presenter)
+            problems << problemsOf(*entry, *presenter);
+    }
+    return problems;
+}
+
 // --- TPesquisaCatalogo ------------------------------------------------------------------------
 
-TPesquisaCatalogo::TPesquisaCatalogo(const QString &AClassName, const TPesquisaCatalogoInfo &AInfo)
-    : TPesquisa(AClassName)
+TPesquisaCatalogo::TPesquisaCatalogo(const TPesquisaCatalogoInfo &AInfo)
+    : TPesquisa(AInfo.Pesquisa)
     , m_info(AInfo)
 { }
 
@@ -560,8 +710,6 @@ std::unique_ptr<TBasePresenter> TPesquisaCatalogo::newPresenter()
 const TClassInfo &TPesquisaCatalogo::recordClass() const
 {
     const TClassInfo *info = TClassRegistry::FindClass(m_info.RecordClass);
-    if (!info)
-        info = knownRecordClass(m_info.RecordClass);
     if (!info || !info->InheritsFrom(TBaseDto::StaticClassInfo()))
         raiseMissingClass(m_info.RecordClass);
     return *info;
@@ -634,7 +782,7 @@ void TPesquisaCatalogo::dropRows(int ARemoved)
 // --- Address lookups --------------------------------------------------------------------------
 
 TPesquisaUnidadeFederativa::TPesquisaUnidadeFederativa()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaUnidadeFederativa"), unidadeFederativa)
+    : TPesquisaCatalogo(unidadeFederativa)
 { }
 
 std::int64_t TPesquisaUnidadeFederativa::FindBySigla(const QString &AUF)
@@ -643,7 +791,7 @@ std::int64_t TPesquisaUnidadeFederativa::FindBySigla(const QString &AUF)
 }
 
 TPesquisaMunicipio::TPesquisaMunicipio()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaMunicipio"), municipio)
+    : TPesquisaCatalogo(municipio)
 { }
 
 std::int64_t TPesquisaMunicipio::FindByMunicipioUF(const QString &AMunicipio, const QString &AUF)
@@ -653,7 +801,7 @@ std::int64_t TPesquisaMunicipio::FindByMunicipioUF(const QString &AMunicipio, co
 }
 
 TPesquisaBairro::TPesquisaBairro()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaBairro"), bairro)
+    : TPesquisaCatalogo(bairro)
 { }
 
 std::int64_t TPesquisaBairro::FindByBairroMunicipioUF(const QString &ABairro,
@@ -665,7 +813,7 @@ std::int64_t TPesquisaBairro::FindByBairroMunicipioUF(const QString &ABairro,
 }
 
 TPesquisaLogradouro::TPesquisaLogradouro()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaLogradouro"), logradouro)
+    : TPesquisaCatalogo(logradouro)
 { }
 
 std::int64_t TPesquisaLogradouro::FindByCEP(const QString &ACep)
@@ -676,7 +824,7 @@ std::int64_t TPesquisaLogradouro::FindByCEP(const QString &ACep)
 // --- System lists -----------------------------------------------------------------------------
 
 TPesquisaLista::TPesquisaLista()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaLista"), lista)
+    : TPesquisaCatalogo(lista)
 { }
 
 std::unique_ptr<TBasePresenter> TPesquisaLista::newPresenter()
@@ -706,7 +854,7 @@ void TPesquisaLista::findObjectDto()
 }
 
 TPesquisaClasses::TPesquisaClasses()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaClasses"), classes)
+    : TPesquisaCatalogo(classes)
 { }
 
 std::unique_ptr<TBasePresenter> TPesquisaClasses::newPresenter()
@@ -717,7 +865,7 @@ std::unique_ptr<TBasePresenter> TPesquisaClasses::newPresenter()
 // --- Lookups with steps of their own ----------------------------------------------------------
 
 TPesquisaPlano::TPesquisaPlano()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPlano"), plano)
+    : TPesquisaCatalogo(plano)
 { }
 
 void TPesquisaPlano::beforeFillFrame()
@@ -734,7 +882,7 @@ void TPesquisaPlano::beforeFillFrame()
 }
 
 TPesquisaContrato::TPesquisaContrato()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaContrato"), contrato)
+    : TPesquisaCatalogo(contrato)
 { }
 
 void TPesquisaContrato::instancePresenter()
@@ -753,8 +901,7 @@ void TPesquisaContrato::afterFindObjectDto()
 }
 
 TPesquisaDependenteContratoSemTitular::TPesquisaDependenteContratoSemTitular()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaDependenteContratoSemTitular"),
-                        dependenteContratoSemTitular)
+    : TPesquisaCatalogo(dependenteContratoSemTitular)
 { }
 
 void TPesquisaDependenteContratoSemTitular::instancePresenter()
@@ -799,8 +946,7 @@ void TPesquisaDependenteContratoSemTitular::beforeFillFrame()
 }
 
 TPesquisaParcelaBaixaSimplificada::TPesquisaParcelaBaixaSimplificada()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaParcelaBaixaSimplificada"),
-                        parcelaBaixaSimplificada)
+    : TPesquisaCatalogo(parcelaBaixaSimplificada)
 { }
 
 void TPesquisaParcelaBaixaSimplificada::afterFindObjectDto()
@@ -812,119 +958,119 @@ void TPesquisaParcelaBaixaSimplificada::afterFindObjectDto()
 // --- Plain lookups ----------------------------------------------------------------------------
 
 TPesquisaPerfilPermissao::TPesquisaPerfilPermissao()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPerfilPermissao"), perfilPermissao)
+    : TPesquisaCatalogo(perfilPermissao)
 { }
 
 TPesquisaCarencia::TPesquisaCarencia()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCarencia"), carencia)
+    : TPesquisaCatalogo(carencia)
 { }
 
 TPesquisaServico::TPesquisaServico()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaServico"), servico)
+    : TPesquisaCatalogo(servico)
 { }
 
 TPesquisaPessoa::TPesquisaPessoa()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPessoa"), pessoa)
+    : TPesquisaCatalogo(pessoa)
 { }
 
 TPesquisaPessoaFalecido::TPesquisaPessoaFalecido()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPessoaFalecido"), pessoaFalecido)
+    : TPesquisaCatalogo(pessoaFalecido)
 { }
 
 TPesquisaMotivo::TPesquisaMotivo()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaMotivo"), motivo)
+    : TPesquisaCatalogo(motivo)
 { }
 
 TPesquisaFuncao::TPesquisaFuncao()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaFuncao"), funcao)
+    : TPesquisaCatalogo(funcao)
 { }
 
 TPesquisaEquipe::TPesquisaEquipe()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaEquipe"), equipe)
+    : TPesquisaCatalogo(equipe)
 { }
 
 TPesquisaEspecialidade::TPesquisaEspecialidade()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaEspecialidade"), especialidade)
+    : TPesquisaCatalogo(especialidade)
 { }
 
 TPesquisaEmpresa::TPesquisaEmpresa()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaEmpresa"), empresa)
+    : TPesquisaCatalogo(empresa)
 { }
 
 TPesquisaColaborador::TPesquisaColaborador()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaColaborador"), colaborador)
+    : TPesquisaCatalogo(colaborador)
 { }
 
 TPesquisaNumeroSorteio::TPesquisaNumeroSorteio()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaNumeroSorteio"), numeroSorteio)
+    : TPesquisaCatalogo(numeroSorteio)
 { }
 
 TPesquisaRelatorio::TPesquisaRelatorio()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaRelatorio"), relatorio)
+    : TPesquisaCatalogo(relatorio)
 { }
 
 TPesquisaSeguradora::TPesquisaSeguradora()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaSeguradora"), seguradora)
+    : TPesquisaCatalogo(seguradora)
 { }
 
 TPesquisaCarteira::TPesquisaCarteira()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCarteira"), carteira)
+    : TPesquisaCatalogo(carteira)
 { }
 
 TPesquisaComissao::TPesquisaComissao()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaComissao"), comissao)
+    : TPesquisaCatalogo(comissao)
 { }
 
 TPesquisaBanco::TPesquisaBanco()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaBanco"), banco)
+    : TPesquisaCatalogo(banco)
 { }
 
 TPesquisaAgencia::TPesquisaAgencia()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaAgencia"), agencia)
+    : TPesquisaCatalogo(agencia)
 { }
 
 TPesquisaTipoDocumento::TPesquisaTipoDocumento()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaTipoDocumento"), tipoDocumento)
+    : TPesquisaCatalogo(tipoDocumento)
 { }
 
 TPesquisaPlanoContas::TPesquisaPlanoContas()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPlanoContas"), planoContas)
+    : TPesquisaCatalogo(planoContas)
 { }
 
 TPesquisaConta::TPesquisaConta()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaConta"), conta)
+    : TPesquisaCatalogo(conta)
 { }
 
 TPesquisaConvenio::TPesquisaConvenio()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaConvenio"), convenio)
+    : TPesquisaCatalogo(convenio)
 { }
 
 TPesquisaIntegracaoApiFinanceira::TPesquisaIntegracaoApiFinanceira()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaIntegracaoApiFinanceira"), integracaoApiFinanceira)
+    : TPesquisaCatalogo(integracaoApiFinanceira)
 { }
 
 TPesquisaOrdemServico::TPesquisaOrdemServico()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaOrdemServico"), ordemServico)
+    : TPesquisaCatalogo(ordemServico)
 { }
 
 TPesquisaUsuario::TPesquisaUsuario()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaUsuario"), usuario)
+    : TPesquisaCatalogo(usuario)
 { }
 
 TPesquisaVeiculo::TPesquisaVeiculo()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaVeiculo"), veiculo)
+    : TPesquisaCatalogo(veiculo)
 { }
 
 TPesquisaCemiterioRua::TPesquisaCemiterioRua()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCemiterioRua"), cemiterioRua)
+    : TPesquisaCatalogo(cemiterioRua)
 { }
 
 TPesquisaCemiterioBloco::TPesquisaCemiterioBloco()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCemiterioBloco"), cemiterioBloco)
+    : TPesquisaCatalogo(cemiterioBloco)
 { }
 
 TPesquisaCemiterioLocalTamanho::TPesquisaCemiterioLocalTamanho()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCemiterioLocalTamanho"), cemiterioLocalTamanho)
+    : TPesquisaCatalogo(cemiterioLocalTamanho)
 { }
 
 ZUNTA_REGISTER_PESQUISA(TPesquisaUnidadeFederativa)

@@ -1414,4 +1414,55 @@ TEST_F(CatalogoTest, MissingPresenterOrRowClassIsNamedAndNothingIsAsked)
     EXPECT_TRUE(principal().LayoutPrincipal->isEnabled());
 }
 
+// --- Consistency of the catalogue ------------------------------------------------------------
+
+TEST(CatalogoConsistenciaTest, EveryLookupFitsThePresenterAndRowItNames)
+{
+    // With the presenters this program has, then with a stand-in of every later subsystem's.
+    EXPECT_EQ(catalogoProblems(catalogoEntries()), QStringList());
+    Registrations registrations;
+    registrations.all();
+    EXPECT_EQ(catalogoProblems(catalogoEntries()), QStringList());
+}
+
+TEST(CatalogoConsistenciaTest, NamesTheLookupsOfARegisteredPresenterWhoseRowClassIsMissing)
+{
+    Registrations registrations;
+    registrations.presenter(entidade("TPessoaPresenter"));
+    EXPECT_EQ(
+        catalogoProblems(catalogoEntries()),
+        (QStringList { "TPesquisaPessoa: a classe TPessoaDto não está registrada.",
+                       "TPesquisaPessoaFalecido: a classe TPessoaDto não está registrada." }));
+}
+
+TEST(CatalogoConsistenciaTest, NamesWhatAnEntryReadsThatItsRowOrTableLacks)
+{
+    const TPesquisaCatalogoInfo entry {
+        .Pesquisa = QStringLiteral("TPesquisaListaTeste"),
+        .Presenter = QStringLiteral("TListaSistemaPresenter"),
+        .RecordClass = QStringLiteral("TListaSistemaDto"),
+        .EditText = QStringLiteral("Nome"),
+        .OtherInfo = [](const TSerializeObject &) -> QString {
+            throw Exception(QStringLiteral("ERROR:Sem Sigla."));
+        },
+        // The missing column is read only for a row that has a code.
+        .RowText =
+            [](const TMemTable &ds) {
+                QString text = ds.FieldByName(QStringLiteral("DESCRICAO"))->AsString();
+                if (!ds.FieldByName(QStringLiteral("CODIGO"))->AsString().isEmpty())
+                    text += ds.FieldByName(QStringLiteral("CODIGO_TIPO"))->AsString();
+                return text;
+            },
+    };
+    EXPECT_EQ(catalogoProblems({ &entry }),
+              (QStringList {
+                  "TPesquisaListaTeste: a classe TListaSistemaDto não possui a propriedade Nome.",
+                  "TPesquisaListaTeste: ERROR:Sem Sigla.",
+                  "TPesquisaListaTeste: lista_sistema: Field 'CODIGO_TIPO' not found" }));
+    // An entry whose presenter this program does not have is not looked at.
+    TPesquisaCatalogoInfo absent = entry;
+    absent.Presenter = QStringLiteral("TInexistentePresenter");
+    EXPECT_EQ(catalogoProblems({ &absent }), QStringList());
+}
+
 } // namespace
