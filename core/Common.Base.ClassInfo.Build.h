@@ -1,7 +1,8 @@
 #pragma once
 
-// Builds a class's TClassInfo from its Boost.Describe line. Heavy templates: include this only in
-// the .cpp of a wire class, never in a header. Usage, in Common.Dto.Banco.cpp:
+// Builds a class's TClassInfo from its Boost.Describe line and registers the class by name. Heavy
+// templates: include this only in the .cpp of a wire class, never in a header. Usage, in
+// Common.Dto.Banco.cpp:
 //
 //     #include "Common.Dto.Banco.h"
 //     #include "Common.Base.ClassInfo.Build.h"
@@ -295,9 +296,18 @@ TClassInfo Build(const char *name, TCustomise customise = nullptr)
 
 } // namespace ClassInfoBuild
 
-// In a wire class's .cpp: its description, built once on first use, and the accessor that every
-// object of the class answers with.
+// In a wire class's .cpp: its description, built once on first use, the accessor that every
+// object of the class answers with, and its registration by name from start-up on.
 #define ZUNTA_DEFINE_CLASS(ClassName, ...)                                                         \
+    ZUNTA_DEFINE_CLASS_UNREGISTERED(ClassName __VA_OPT__(, ) __VA_ARGS__)                          \
+    namespace {                                                                                    \
+    const TClassRegistration zuntaRegistration##ClassName(ClassName::StaticClassInfo());           \
+    }
+
+// ZUNTA_DEFINE_CLASS without the registration: for the test stand-ins of classes of later
+// subsystems, which a test registers (TClassRegistration) only while it runs, so that the other
+// tests see the class missing as a program without that subsystem does.
+#define ZUNTA_DEFINE_CLASS_UNREGISTERED(ClassName, ...)                                            \
     const TClassInfo &ClassName::StaticClassInfo()                                                 \
     {                                                                                              \
         static const TClassInfo info                                                               \

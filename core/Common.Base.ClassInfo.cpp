@@ -413,18 +413,29 @@ struct TRegistryEntry
     QString Name;
     const TClassInfo *Info = nullptr;
     std::shared_ptr<const std::any> Factory;
+    std::uint64_t Serial = 0;
 };
 
 struct TRegistry
 {
     std::mutex Mutex;
-    QHash<QString, TRegistryEntry> Entries; // by the name in lower case
+    // By the name in lower case; the last entry of a name is the one found, the ones before it
+    // come back when it is removed.
+    QHash<QString, std::vector<TRegistryEntry>> Entries;
+    std::uint64_t LastSerial = 0;
 };
 
 TRegistry &registry()
 {
     static TRegistry instance;
     return instance;
+}
+
+// The entry found under the name; null when none. The caller holds the lock.
+const TRegistryEntry *findEntry(const TRegistry &r, const QString &name)
+{
+    const auto it = r.Entries.constFind(name.toLower());
+    return it == r.Entries.cend() || it->empty() ? nullptr : &it->back();
 }
 
 } // namespace
@@ -434,7 +445,8 @@ void TClassRegistry::RegisterClass(const TClassInfo &info)
     registerEntry(info.Name(), &info, std::any());
 }
 
-void TClassRegistry::registerEntry(const QString &name, const TClassInfo *info, std::any factory)
+std::uint64_t
+TClassRegistry::registerEntry(const QString &name, const TClassInfo *info, std::any factory)
 {
     TRegistry &r = registry();
     std::lock_guard lock(r.Mutex);
@@ -443,7 +455,21 @@ void TClassRegistry::registerEntry(const QString &name, const TClassInfo *info, 
     entry.Info = info;
     if (factory.has_value())
         entry.Factory = std::make_shared<const std::any>(std::move(factory));
-    r.Entries.insert(name.toLower(), std::move(entry));
+    entry.Serial = ++r.LastSerial;
+    r.Entries[name.toLower()].push_back(std::move(entry));
+    return r.LastSerial;
+}
+
+void TClassRegistry::removeEntry(const QString &name, std::uint64_t serial)
+{
+    TRegistry &r = registry();
+    std::lock_guard lock(r.Mutex);
+    const auto it = r.Entries.find(name.toLower());
+    if (it == r.Entries.end())
+        return;
+    std::erase_if(*it, [serial](const TRegistryEntry &entry) { return entry.Serial == serial; });
+    if (it->empty())
+        r.Entries.erase(it);
 }
 
 void TClassRegistry::UnRegisterClass(const QString &name)
@@ -457,23 +483,23 @@ bool TClassRegistry::IsRegistered(const QString &name)
 {
     TRegistry &r = registry();
     std::lock_guard lock(r.Mutex);
-    return r.Entries.contains(name.toLower());
+    return findEntry(r, name) != nullptr;
 }
 
 const TClassInfo *TClassRegistry::FindClass(const QString &name)
 {
     TRegistry &r = registry();
     std::lock_guard lock(r.Mutex);
-    const auto it = r.Entries.constFind(name.toLower());
-    return it == r.Entries.cend() ? nullptr : it->Info;
+    const TRegistryEntry *entry = findEntry(r, name);
+    return entry ? entry->Info : nullptr;
 }
 
 std::shared_ptr<const std::any> TClassRegistry::findFactoryEntry(const QString &name)
 {
     TRegistry &r = registry();
     std::lock_guard lock(r.Mutex);
-    const auto it = r.Entries.constFind(name.toLower());
-    return it == r.Entries.cend() ? nullptr : it->Factory;
+    const TRegistryEntry *entry = findEntry(r, name);
+    return entry ? entry->Factory : nullptr;
 }
 
 QStringList TClassRegistry::RegisteredNames()
@@ -481,19 +507,18 @@ QStringList TClassRegistry::RegisteredNames()
     TRegistry &r = registry();
     std::lock_guard lock(r.Mutex);
     QStringList names;
-    for (const TRegistryEntry &entry : std::as_const(r.Entries))
-        names.append(entry.Name);
+    for (const std::vector<TRegistryEntry> &entries : std::as_const(r.Entries))
+        names.append(entries.back().Name);
     names.sort();
     return names;
 }
 
 TClassRegistration::TClassRegistration(const TClassInfo &info)
     : m_name(info.Name())
-{
-    TClassRegistry::RegisterClass(info);
-}
+    , m_serial(TClassRegistry::registerEntry(info.Name(), &info, std::any()))
+{ }
 
 TClassRegistration::~TClassRegistration()
 {
-    TClassRegistry::UnRegisterClass(m_name);
+    TClassRegistry::removeEntry(m_name, m_serial);
 }

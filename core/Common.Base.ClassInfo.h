@@ -224,6 +224,7 @@ public:
     {
         registerEntry(name, nullptr, std::any(std::move(factory)));
     }
+    // Removes every class registered under the name.
     static void UnRegisterClass(const QString &name);
 
     static bool IsRegistered(const QString &name);
@@ -241,12 +242,19 @@ public:
     static QStringList RegisteredNames();
 
 private:
-    static void registerEntry(const QString &name, const TClassInfo *info, std::any factory);
+    friend class TClassRegistration;
+
+    // The entry's serial number, by which its registration removes exactly this entry.
+    static std::uint64_t
+    registerEntry(const QString &name, const TClassInfo *info, std::any factory);
+    static void removeEntry(const QString &name, std::uint64_t serial);
     static std::shared_ptr<const std::any> findFactoryEntry(const QString &name);
 };
 
-// Registers a class while the program starts and removes it when the program ends, as the units
-// of the original register their classes. Declared once per unit, at namespace scope.
+// Registers a class for as long as the object lives: at namespace scope, from start-up to the end
+// of the program, as the units of the original register their classes; in a test, for that test.
+// A registration under a name already registered stands in for the earlier class until it ends,
+// and the earlier class is found again afterwards.
 class TClassRegistration
 {
 public:
@@ -254,28 +262,23 @@ public:
     template<class TFactoryType>
     TClassRegistration(const QString &name, TFactoryType factory)
         : m_name(name)
-    {
-        TClassRegistry::RegisterFactory(name, std::move(factory));
-    }
+        , m_serial(TClassRegistry::registerEntry(name, nullptr, std::any(std::move(factory))))
+    { }
     ~TClassRegistration();
     TClassRegistration(const TClassRegistration &) = delete;
     TClassRegistration &operator=(const TClassRegistration &) = delete;
 
 private:
     QString m_name;
+    std::uint64_t m_serial = 0;
 };
 
 // Inside a wire class's declaration: its description accessors, defined by ZUNTA_DEFINE_CLASS in
-// the class's .cpp. Leaves the class in its public section.
+// the class's .cpp (which also registers the class by name). Leaves the class in its public
+// section.
 #define ZUNTA_CLASS(ClassName)                                                                     \
 public:                                                                                            \
     static const TClassInfo &StaticClassInfo();                                                    \
     const TClassInfo &ClassInfo() const override;                                                  \
                                                                                                    \
 public:
-
-// In a class's .cpp: put the class in the class registry at start-up (findable by name).
-#define ZUNTA_REGISTER_CLASS(ClassName)                                                            \
-    namespace {                                                                                    \
-    const TClassRegistration zuntaRegistration##ClassName(ClassName::StaticClassInfo());           \
-    }

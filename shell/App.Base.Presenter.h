@@ -44,12 +44,10 @@ using TProcBase = std::function<void()>;
 // sets up the date display and runs CreateEntity, CreateService and CreateFilterClass, in that
 // order. Create<P>() and CreatePresenter(name) do both; nobody else calls Initialize().
 //
-// A business presenter: derive from TBaseCadastroPresenter (main registration) or
-// TBaseSubCadastroPresenter (child rows kept in memory), pass its own class name to the base
-// constructor, override CreateEntity, CreateService, CreateFieldsDataSet (base first) and, as
-// needed, CreateFilterClass, getById, PostService, GetFieldsSearch and findByFilterToDataSet()
-// (base first, then TBasePresenter::findByFilterToDataSet<TRowDto>()), and put
-// ZUNTA_REGISTER_PRESENTER(ClassName) in its .cpp.
+// A business presenter derives from TCadastroPresenterOf (main registration) or
+// TSubCadastroPresenterOf (child rows kept in memory), App.Base.Presenter.Of.h, naming its
+// entity, list row, service and columns, and puts ZUNTA_REGISTER_PRESENTER(ClassName) in its
+// .cpp; it overrides only what it adds (GetFieldsSearch, SetFilterDefault, the hooks).
 class TBasePresenter
 {
 public:

@@ -5,14 +5,12 @@
 #include "App.Presenter.Classes.h"
 #include "App.Presenter.ListaSistema.h"
 #include "Common.Base.ClassInfo.h"
-#include "Common.Dto.Classes.h"
 #include "Common.Lib.Formatter.Edit.h"
 #include "Common.Lib.Utils.h"
 
-#include "Common.Dto.Empresa.h"
 #include "Common.Dto.ListaSistema.h"
-#include "Common.Dto.Usuario.h"
 
+#include "DateTime.h"
 #include "Edit.h"
 #include "FormatSettings.h"
 #include "Label.h"
@@ -122,6 +120,7 @@ bool sameCodigo(const QString &ACodigo, const QString &ATyped)
 // The catalogue: one entry per lookup.
 
 const TPesquisaCatalogoInfo unidadeFederativa {
+    .Pesquisa = QStringLiteral("TPesquisaUnidadeFederativa"),
     .Presenter = QStringLiteral("TUnidadeFederativaPresenter"),
     .RecordClass = QStringLiteral("TUnidadeFederativaDto"),
     .EditText = QStringLiteral("Nome"),
@@ -129,6 +128,7 @@ const TPesquisaCatalogoInfo unidadeFederativa {
 };
 
 const TPesquisaCatalogoInfo municipio {
+    .Pesquisa = QStringLiteral("TPesquisaMunicipio"),
     .Presenter = QStringLiteral("TMunicipioPresenter"),
     .RecordClass = QStringLiteral("TMunicipioDto"),
     .EditText = QStringLiteral("Nome"),
@@ -137,6 +137,7 @@ const TPesquisaCatalogoInfo municipio {
 };
 
 const TPesquisaCatalogoInfo bairro {
+    .Pesquisa = QStringLiteral("TPesquisaBairro"),
     .Presenter = QStringLiteral("TBairroPresenter"),
     .RecordClass = QStringLiteral("TBairroDto"),
     .EditText = QStringLiteral("Bairro"),
@@ -148,6 +149,7 @@ const TPesquisaCatalogoInfo bairro {
 };
 
 const TPesquisaCatalogoInfo logradouro {
+    .Pesquisa = QStringLiteral("TPesquisaLogradouro"),
     .Presenter = QStringLiteral("TLogradouroPresenter"),
     .RecordClass = QStringLiteral("TLogradouroDto"),
     .EditText = QStringLiteral("Logradouro"),
@@ -160,6 +162,7 @@ const TPesquisaCatalogoInfo logradouro {
 };
 
 const TPesquisaCatalogoInfo perfilPermissao {
+    .Pesquisa = QStringLiteral("TPesquisaPerfilPermissao"),
     .Presenter = QStringLiteral("TPerfilPermissaoPresenter"),
     .RecordClass = QStringLiteral("TPerfilPermissaoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -167,6 +170,7 @@ const TPesquisaCatalogoInfo perfilPermissao {
 };
 
 const TPesquisaCatalogoInfo lista {
+    .Pesquisa = QStringLiteral("TPesquisaLista"),
     .Presenter = QStringLiteral("TListaSistemaPresenter"),
     .RecordClass = QStringLiteral("TListaSistemaDto"),
     .FixFilter = true,
@@ -176,6 +180,7 @@ const TPesquisaCatalogoInfo lista {
 };
 
 const TPesquisaCatalogoInfo carencia {
+    .Pesquisa = QStringLiteral("TPesquisaCarencia"),
     .Presenter = QStringLiteral("TCarenciaPresenter"),
     .RecordClass = QStringLiteral("TCarenciaDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -188,6 +193,7 @@ const TPesquisaCatalogoInfo carencia {
 };
 
 const TPesquisaCatalogoInfo servico {
+    .Pesquisa = QStringLiteral("TPesquisaServico"),
     .Presenter = QStringLiteral("TServicoPresenter"),
     .RecordClass = QStringLiteral("TServicoDto"),
     .FixFilter = true,
@@ -204,6 +210,7 @@ const TPesquisaCatalogoInfo servico {
 };
 
 const TPesquisaCatalogoInfo plano {
+    .Pesquisa = QStringLiteral("TPesquisaPlano"),
     .Presenter = QStringLiteral("TPlanoPresenter"),
     .RecordClass = QStringLiteral("TPlanoDto"),
     .FixFilter = true,
@@ -220,6 +227,7 @@ const TPesquisaCatalogoInfo plano {
 };
 
 const TPesquisaCatalogoInfo pessoa {
+    .Pesquisa = QStringLiteral("TPesquisaPessoa"),
     .Presenter = QStringLiteral("TPessoaPresenter"),
     .RecordClass = QStringLiteral("TPessoaDto"),
     .FixFilter = true,
@@ -236,6 +244,7 @@ const TPesquisaCatalogoInfo pessoa {
 };
 
 const TPesquisaCatalogoInfo pessoaFalecido {
+    .Pesquisa = QStringLiteral("TPesquisaPessoaFalecido"),
     .Presenter = QStringLiteral("TPessoaPresenter"),
     .RecordClass = QStringLiteral("TPessoaDto"),
     .FixFilter = true,
@@ -260,6 +269,7 @@ const TPesquisaCatalogoInfo pessoaFalecido {
 };
 
 const TPesquisaCatalogoInfo motivo {
+    .Pesquisa = QStringLiteral("TPesquisaMotivo"),
     .Presenter = QStringLiteral("TMotivoPresenter"),
     .RecordClass = QStringLiteral("TMotivoDto"),
     .FixFilter = true,
@@ -268,6 +278,7 @@ const TPesquisaCatalogoInfo motivo {
 };
 
 const TPesquisaCatalogoInfo funcao {
+    .Pesquisa = QStringLiteral("TPesquisaFuncao"),
     .Presenter = QStringLiteral("TFuncaoPresenter"),
     .RecordClass = QStringLiteral("TFuncaoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -275,6 +286,7 @@ const TPesquisaCatalogoInfo funcao {
 };
 
 const TPesquisaCatalogoInfo equipe {
+    .Pesquisa = QStringLiteral("TPesquisaEquipe"),
     .Presenter = QStringLiteral("TEquipePresenter"),
     .RecordClass = QStringLiteral("TEquipeDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -282,6 +294,7 @@ const TPesquisaCatalogoInfo equipe {
 };
 
 const TPesquisaCatalogoInfo especialidade {
+    .Pesquisa = QStringLiteral("TPesquisaEspecialidade"),
     .Presenter = QStringLiteral("TEspecialidadePresenter"),
     .RecordClass = QStringLiteral("TEspecialidadeDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -289,6 +302,7 @@ const TPesquisaCatalogoInfo especialidade {
 };
 
 const TPesquisaCatalogoInfo empresa {
+    .Pesquisa = QStringLiteral("TPesquisaEmpresa"),
     .Presenter = QStringLiteral("TEmpresaPresenter"),
     .RecordClass = QStringLiteral("TEmpresaDto"),
     .EditText = QStringLiteral("Empresa"),
@@ -297,6 +311,7 @@ const TPesquisaCatalogoInfo empresa {
 };
 
 const TPesquisaCatalogoInfo colaborador {
+    .Pesquisa = QStringLiteral("TPesquisaColaborador"),
     .Presenter = QStringLiteral("TColaboradorPresenter"),
     .RecordClass = QStringLiteral("TColaboradorDto"),
     .FixFilter = true,
@@ -305,6 +320,7 @@ const TPesquisaCatalogoInfo colaborador {
 };
 
 const TPesquisaCatalogoInfo numeroSorteio {
+    .Pesquisa = QStringLiteral("TPesquisaNumeroSorteio"),
     .Presenter = QStringLiteral("TNumeroSorteioPresenter"),
     .RecordClass = QStringLiteral("TNumeroSorteioDto"),
     .EditText = QStringLiteral("Numero"),
@@ -312,6 +328,7 @@ const TPesquisaCatalogoInfo numeroSorteio {
 };
 
 const TPesquisaCatalogoInfo relatorio {
+    .Pesquisa = QStringLiteral("TPesquisaRelatorio"),
     .Presenter = QStringLiteral("TRelatorioPresenter"),
     .RecordClass = QStringLiteral("TRelatorioDto"),
     .FixFilter = true,
@@ -320,6 +337,7 @@ const TPesquisaCatalogoInfo relatorio {
 };
 
 const TPesquisaCatalogoInfo seguradora {
+    .Pesquisa = QStringLiteral("TPesquisaSeguradora"),
     .Presenter = QStringLiteral("TSeguradoraPresenter"),
     .RecordClass = QStringLiteral("TSeguradoraDto"),
     .EditText = QStringLiteral("Seguradora"),
@@ -328,6 +346,7 @@ const TPesquisaCatalogoInfo seguradora {
 };
 
 const TPesquisaCatalogoInfo carteira {
+    .Pesquisa = QStringLiteral("TPesquisaCarteira"),
     .Presenter = QStringLiteral("TCarteiraPresenter"),
     .RecordClass = QStringLiteral("TCarteiraDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -335,6 +354,7 @@ const TPesquisaCatalogoInfo carteira {
 };
 
 const TPesquisaCatalogoInfo classes {
+    .Pesquisa = QStringLiteral("TPesquisaClasses"),
     .Presenter = QStringLiteral("TClassesPresenter"),
     .RecordClass = QStringLiteral("TClassesDto"),
     .EditText = QStringLiteral("DescricaoClasse"),
@@ -343,6 +363,7 @@ const TPesquisaCatalogoInfo classes {
 };
 
 const TPesquisaCatalogoInfo comissao {
+    .Pesquisa = QStringLiteral("TPesquisaComissao"),
     .Presenter = QStringLiteral("TComissaoPresenter"),
     .RecordClass = QStringLiteral("TComissaoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -350,6 +371,7 @@ const TPesquisaCatalogoInfo comissao {
 };
 
 const TPesquisaCatalogoInfo banco {
+    .Pesquisa = QStringLiteral("TPesquisaBanco"),
     .Presenter = QStringLiteral("TBancoPresenter"),
     .RecordClass = QStringLiteral("TBancoDto"),
     .EditText = QStringLiteral("Nome"),
@@ -358,6 +380,7 @@ const TPesquisaCatalogoInfo banco {
 };
 
 const TPesquisaCatalogoInfo agencia {
+    .Pesquisa = QStringLiteral("TPesquisaAgencia"),
     .Presenter = QStringLiteral("TAgenciaPresenter"),
     .RecordClass = QStringLiteral("TAgenciaDto"),
     .EditText = QStringLiteral("Nome"),
@@ -366,6 +389,7 @@ const TPesquisaCatalogoInfo agencia {
 };
 
 const TPesquisaCatalogoInfo tipoDocumento {
+    .Pesquisa = QStringLiteral("TPesquisaTipoDocumento"),
     .Presenter = QStringLiteral("TTipoDocumentoPresenter"),
     .RecordClass = QStringLiteral("TTipoDocumentoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -373,6 +397,7 @@ const TPesquisaCatalogoInfo tipoDocumento {
 };
 
 const TPesquisaCatalogoInfo planoContas {
+    .Pesquisa = QStringLiteral("TPesquisaPlanoContas"),
     .Presenter = QStringLiteral("TPlanoContasPresenter"),
     .RecordClass = QStringLiteral("TPlanoContasDto"),
     .FixFilter = true,
@@ -381,6 +406,7 @@ const TPesquisaCatalogoInfo planoContas {
 };
 
 const TPesquisaCatalogoInfo contrato {
+    .Pesquisa = QStringLiteral("TPesquisaContrato"),
     .Presenter = QStringLiteral("TContratoPresenter"),
     .RecordClass = QStringLiteral("TContratoDto"),
     .EditText = QStringLiteral("Titular"),
@@ -389,6 +415,7 @@ const TPesquisaCatalogoInfo contrato {
 };
 
 const TPesquisaCatalogoInfo conta {
+    .Pesquisa = QStringLiteral("TPesquisaConta"),
     .Presenter = QStringLiteral("TContaPresenter"),
     .RecordClass = QStringLiteral("TContaDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -396,6 +423,7 @@ const TPesquisaCatalogoInfo conta {
 };
 
 const TPesquisaCatalogoInfo convenio {
+    .Pesquisa = QStringLiteral("TPesquisaConvenio"),
     .Presenter = QStringLiteral("TConvenioPresenter"),
     .RecordClass = QStringLiteral("TConvenioDto"),
     .EditText = QStringLiteral("Pessoa"),
@@ -415,6 +443,7 @@ const TPesquisaCatalogoInfo convenio {
 
 // The contract id is the caller's fixed filter, given to the presenter, not to the fetch.
 const TPesquisaCatalogoInfo dependenteContratoSemTitular {
+    .Pesquisa = QStringLiteral("TPesquisaDependenteContratoSemTitular"),
     .Presenter = QStringLiteral("TDependenteContratoPresenter"),
     .RecordClass = QStringLiteral("TDependenteContratoDto"),
     .EditText = QStringLiteral("Pessoa"),
@@ -427,6 +456,7 @@ const TPesquisaCatalogoInfo dependenteContratoSemTitular {
 };
 
 const TPesquisaCatalogoInfo integracaoApiFinanceira {
+    .Pesquisa = QStringLiteral("TPesquisaIntegracaoApiFinanceira"),
     .Presenter = QStringLiteral("TIntegracaoApiFinanceiraPresenter"),
     .RecordClass = QStringLiteral("TIntegracaoApiFinanceiraDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -434,6 +464,7 @@ const TPesquisaCatalogoInfo integracaoApiFinanceira {
 };
 
 const TPesquisaCatalogoInfo ordemServico {
+    .Pesquisa = QStringLiteral("TPesquisaOrdemServico"),
     .Presenter = QStringLiteral("TOrdemServicoPresenter"),
     .RecordClass = QStringLiteral("TOrdemServicoDto"),
     .EditText = QStringLiteral("Contratante"),
@@ -451,6 +482,7 @@ const TPesquisaCatalogoInfo ordemServico {
 };
 
 const TPesquisaCatalogoInfo parcelaBaixaSimplificada {
+    .Pesquisa = QStringLiteral("TPesquisaParcelaBaixaSimplificada"),
     .Presenter = QStringLiteral("TParcelaBaixaSimplificadaPresenter"),
     .RecordClass = QStringLiteral("TParcelaBaixaSimplificadaDto"),
     .EditText = QStringLiteral("Nome"),
@@ -464,6 +496,7 @@ const TPesquisaCatalogoInfo parcelaBaixaSimplificada {
 };
 
 const TPesquisaCatalogoInfo usuario {
+    .Pesquisa = QStringLiteral("TPesquisaUsuario"),
     .Presenter = QStringLiteral("TUsuarioPresenter"),
     .RecordClass = QStringLiteral("TUsuarioDto"),
     .EditText = QStringLiteral("Nome"),
@@ -471,6 +504,7 @@ const TPesquisaCatalogoInfo usuario {
 };
 
 const TPesquisaCatalogoInfo veiculo {
+    .Pesquisa = QStringLiteral("TPesquisaVeiculo"),
     .Presenter = QStringLiteral("TVeiculoPresenter"),
     .RecordClass = QStringLiteral("TVeiculoDto"),
     .EditText = QStringLiteral("Modelo"),
@@ -482,6 +516,7 @@ const TPesquisaCatalogoInfo veiculo {
 };
 
 const TPesquisaCatalogoInfo cemiterioRua {
+    .Pesquisa = QStringLiteral("TPesquisaCemiterioRua"),
     .Presenter = QStringLiteral("TCemiterioRuaPresenter"),
     .RecordClass = QStringLiteral("TCemiterioRuaDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -489,6 +524,7 @@ const TPesquisaCatalogoInfo cemiterioRua {
 };
 
 const TPesquisaCatalogoInfo cemiterioBloco {
+    .Pesquisa = QStringLiteral("TPesquisaCemiterioBloco"),
     .Presenter = QStringLiteral("TCemiterioBlocoPresenter"),
     .RecordClass = QStringLiteral("TCemiterioBlocoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -500,6 +536,7 @@ const TPesquisaCatalogoInfo cemiterioBloco {
 };
 
 const TPesquisaCatalogoInfo cemiterioLocalTamanho {
+    .Pesquisa = QStringLiteral("TPesquisaCemiterioLocalTamanho"),
     .Presenter = QStringLiteral("TCemiterioLocalTamanhoPresenter"),
     .RecordClass = QStringLiteral("TCemiterioLocalTamanhoDto"),
     .EditText = QStringLiteral("Descricao"),
@@ -510,25 +547,138 @@ const TPesquisaCatalogoInfo cemiterioLocalTamanho {
         },
 };
 
-// Row classes the shell and core already have, used until a subsystem registers its own.
-const TClassInfo *knownRecordClass(const QString &AName)
+const TPesquisaCatalogoInfo *const catalogo[] = {
+    &unidadeFederativa,
+    &municipio,
+    &bairro,
+    &logradouro,
+    &perfilPermissao,
+    &lista,
+    &carencia,
+    &servico,
+    &plano,
+    &pessoa,
+    &pessoaFalecido,
+    &motivo,
+    &funcao,
+    &equipe,
+    &especialidade,
+    &empresa,
+    &colaborador,
+    &numeroSorteio,
+    &relatorio,
+    &seguradora,
+    &carteira,
+    &classes,
+    &comissao,
+    &banco,
+    &agencia,
+    &tipoDocumento,
+    &planoContas,
+    &contrato,
+    &conta,
+    &convenio,
+    &dependenteContratoSemTitular,
+    &integracaoApiFinanceira,
+    &ordemServico,
+    &parcelaBaixaSimplificada,
+    &usuario,
+    &veiculo,
+    &cemiterioRua,
+    &cemiterioBloco,
+    &cemiterioLocalTamanho,
+};
+
+// A value in every column of the current record, so that a row text takes the branches that
+// read more columns.
+void fillEveryColumn(TMemTable &ATable)
 {
-    for (const TClassInfo *info : { &TListaSistemaDto::StaticClassInfo(),
-                                    &TClassesDto::StaticClassInfo(),
-                                    &TUsuarioDto::StaticClassInfo(),
-                                    &TEmpresaDto::StaticClassInfo() }) {
-        if (info->Name().compare(AName, Qt::CaseInsensitive) == 0)
-            return info;
+    for (int index = 0; index < ATable.FieldCount(); ++index) {
+        TField *field = ATable.Fields(index);
+        switch (field->DataType()) {
+        case TFieldType::AutoInc:
+            break;
+        case TFieldType::Boolean:
+            field->SetAsBoolean(true);
+            break;
+        case TFieldType::DateTime:
+            field->SetAsDateTime(EncodeDate(2024, 3, 15));
+            break;
+        default:
+            // "1" reads as a text and as a number alike.
+            field->SetAsString(QStringLiteral("1"));
+        }
     }
-    return nullptr;
+}
+
+// The faults of one lookup whose presenter is registered.
+QStringList problemsOf(const TPesquisaCatalogoInfo &AInfo, TBasePresenter &APresenter)
+{
+    QStringList problems;
+    const auto fault
+        = [&](const QString &AText) { problems << AInfo.Pesquisa + QStringLiteral(": ") + AText; };
+    const TClassInfo *row = TClassRegistry::FindClass(AInfo.RecordClass);
+    if (!row || !row->InheritsFrom(TBaseDto::StaticClassInfo())) {
+        fault(Format(QStringLiteral("a classe %s não está registrada."), { AInfo.RecordClass }));
+        return problems;
+    }
+    if (!row->FindProperty(AInfo.EditText))
+        fault(Format(QStringLiteral("a classe %s não possui a propriedade %s."),
+                     { row->Name(), AInfo.EditText }));
+    if (const auto record = AInfo.OtherInfo ? row->Create() : nullptr) {
+        try {
+            AInfo.OtherInfo(*record);
+        } catch (const Exception &failure) {
+            fault(failure.Message());
+        }
+    }
+    // The row text on an empty record and on a record with every column filled.
+    TMemTable &table = APresenter.DataSetInfo();
+    if (!table.Active())
+        table.CreateDataSet();
+    for (const bool filled : { false, true }) {
+        table.Append();
+        if (filled)
+            fillEveryColumn(table);
+        table.Post();
+        try {
+            AInfo.RowText(table);
+        } catch (const Exception &failure) {
+            fault(failure.Message());
+            break;
+        }
+    }
+    return problems;
 }
 
 } // namespace
 
+std::vector<const TPesquisaCatalogoInfo *> catalogoEntries()
+{
+    return { std::begin(catalogo), std::end(catalogo) };
+}
+
+QStringList catalogoProblems(const std::vector<const TPesquisaCatalogoInfo *> &AEntries)
+{
+    QStringList problems;
+    for (const TPesquisaCatalogoInfo *entry : AEntries) {
+        std::unique_ptr<TBasePresenter> presenter;
+        try {
+            presenter = TBasePresenter::CreatePresenter(entry->Presenter);
+        } catch (const Exception &failure) {
+            problems << entry->Pesquisa + QStringLiteral(": ") + failure.Message();
+            continue;
+        }
+        if (presenter)
+            problems << problemsOf(*entry, *presenter);
+    }
+    return problems;
+}
+
 // --- TPesquisaCatalogo ------------------------------------------------------------------------
 
-TPesquisaCatalogo::TPesquisaCatalogo(const QString &AClassName, const TPesquisaCatalogoInfo &AInfo)
-    : TPesquisa(AClassName)
+TPesquisaCatalogo::TPesquisaCatalogo(const TPesquisaCatalogoInfo &AInfo)
+    : TPesquisa(AInfo.Pesquisa)
     , m_info(AInfo)
 { }
 
@@ -559,8 +709,6 @@ std::unique_ptr<TBasePresenter> TPesquisaCatalogo::newPresenter()
 const TClassInfo &TPesquisaCatalogo::recordClass() const
 {
     const TClassInfo *info = TClassRegistry::FindClass(m_info.RecordClass);
-    if (!info)
-        info = knownRecordClass(m_info.RecordClass);
     if (!info || !info->InheritsFrom(TBaseDto::StaticClassInfo()))
         raiseMissingClass(m_info.RecordClass);
     return *info;
@@ -630,7 +778,7 @@ void TPesquisaCatalogo::dropRows(int ARemoved)
 // --- Address lookups --------------------------------------------------------------------------
 
 TPesquisaUnidadeFederativa::TPesquisaUnidadeFederativa()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaUnidadeFederativa"), unidadeFederativa)
+    : TPesquisaCatalogo(unidadeFederativa)
 { }
 
 std::int64_t TPesquisaUnidadeFederativa::FindBySigla(const QString &AUF)
@@ -639,7 +787,7 @@ std::int64_t TPesquisaUnidadeFederativa::FindBySigla(const QString &AUF)
 }
 
 TPesquisaMunicipio::TPesquisaMunicipio()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaMunicipio"), municipio)
+    : TPesquisaCatalogo(municipio)
 { }
 
 std::int64_t TPesquisaMunicipio::FindByMunicipioUF(const QString &AMunicipio, const QString &AUF)
@@ -649,7 +797,7 @@ std::int64_t TPesquisaMunicipio::FindByMunicipioUF(const QString &AMunicipio, co
 }
 
 TPesquisaBairro::TPesquisaBairro()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaBairro"), bairro)
+    : TPesquisaCatalogo(bairro)
 { }
 
 std::int64_t TPesquisaBairro::FindByBairroMunicipioUF(const QString &ABairro,
@@ -661,7 +809,7 @@ std::int64_t TPesquisaBairro::FindByBairroMunicipioUF(const QString &ABairro,
 }
 
 TPesquisaLogradouro::TPesquisaLogradouro()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaLogradouro"), logradouro)
+    : TPesquisaCatalogo(logradouro)
 { }
 
 std::int64_t TPesquisaLogradouro::FindByCEP(const QString &ACep)
@@ -672,7 +820,7 @@ std::int64_t TPesquisaLogradouro::FindByCEP(const QString &ACep)
 // --- System lists -----------------------------------------------------------------------------
 
 TPesquisaLista::TPesquisaLista()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaLista"), lista)
+    : TPesquisaCatalogo(lista)
 { }
 
 std::unique_ptr<TBasePresenter> TPesquisaLista::newPresenter()
@@ -702,7 +850,7 @@ void TPesquisaLista::findObjectDto()
 }
 
 TPesquisaClasses::TPesquisaClasses()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaClasses"), classes)
+    : TPesquisaCatalogo(classes)
 { }
 
 std::unique_ptr<TBasePresenter> TPesquisaClasses::newPresenter()
@@ -713,7 +861,7 @@ std::unique_ptr<TBasePresenter> TPesquisaClasses::newPresenter()
 // --- Lookups with steps of their own ----------------------------------------------------------
 
 TPesquisaPlano::TPesquisaPlano()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPlano"), plano)
+    : TPesquisaCatalogo(plano)
 { }
 
 void TPesquisaPlano::beforeFillFrame()
@@ -730,7 +878,7 @@ void TPesquisaPlano::beforeFillFrame()
 }
 
 TPesquisaContrato::TPesquisaContrato()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaContrato"), contrato)
+    : TPesquisaCatalogo(contrato)
 { }
 
 void TPesquisaContrato::instancePresenter()
@@ -749,8 +897,7 @@ void TPesquisaContrato::afterFindObjectDto()
 }
 
 TPesquisaDependenteContratoSemTitular::TPesquisaDependenteContratoSemTitular()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaDependenteContratoSemTitular"),
-                        dependenteContratoSemTitular)
+    : TPesquisaCatalogo(dependenteContratoSemTitular)
 { }
 
 void TPesquisaDependenteContratoSemTitular::instancePresenter()
@@ -795,8 +942,7 @@ void TPesquisaDependenteContratoSemTitular::beforeFillFrame()
 }
 
 TPesquisaParcelaBaixaSimplificada::TPesquisaParcelaBaixaSimplificada()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaParcelaBaixaSimplificada"),
-                        parcelaBaixaSimplificada)
+    : TPesquisaCatalogo(parcelaBaixaSimplificada)
 { }
 
 void TPesquisaParcelaBaixaSimplificada::afterFindObjectDto()
@@ -808,119 +954,119 @@ void TPesquisaParcelaBaixaSimplificada::afterFindObjectDto()
 // --- Plain lookups ----------------------------------------------------------------------------
 
 TPesquisaPerfilPermissao::TPesquisaPerfilPermissao()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPerfilPermissao"), perfilPermissao)
+    : TPesquisaCatalogo(perfilPermissao)
 { }
 
 TPesquisaCarencia::TPesquisaCarencia()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCarencia"), carencia)
+    : TPesquisaCatalogo(carencia)
 { }
 
 TPesquisaServico::TPesquisaServico()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaServico"), servico)
+    : TPesquisaCatalogo(servico)
 { }
 
 TPesquisaPessoa::TPesquisaPessoa()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPessoa"), pessoa)
+    : TPesquisaCatalogo(pessoa)
 { }
 
 TPesquisaPessoaFalecido::TPesquisaPessoaFalecido()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPessoaFalecido"), pessoaFalecido)
+    : TPesquisaCatalogo(pessoaFalecido)
 { }
 
 TPesquisaMotivo::TPesquisaMotivo()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaMotivo"), motivo)
+    : TPesquisaCatalogo(motivo)
 { }
 
 TPesquisaFuncao::TPesquisaFuncao()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaFuncao"), funcao)
+    : TPesquisaCatalogo(funcao)
 { }
 
 TPesquisaEquipe::TPesquisaEquipe()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaEquipe"), equipe)
+    : TPesquisaCatalogo(equipe)
 { }
 
 TPesquisaEspecialidade::TPesquisaEspecialidade()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaEspecialidade"), especialidade)
+    : TPesquisaCatalogo(especialidade)
 { }
 
 TPesquisaEmpresa::TPesquisaEmpresa()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaEmpresa"), empresa)
+    : TPesquisaCatalogo(empresa)
 { }
 
 TPesquisaColaborador::TPesquisaColaborador()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaColaborador"), colaborador)
+    : TPesquisaCatalogo(colaborador)
 { }
 
 TPesquisaNumeroSorteio::TPesquisaNumeroSorteio()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaNumeroSorteio"), numeroSorteio)
+    : TPesquisaCatalogo(numeroSorteio)
 { }
 
 TPesquisaRelatorio::TPesquisaRelatorio()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaRelatorio"), relatorio)
+    : TPesquisaCatalogo(relatorio)
 { }
 
 TPesquisaSeguradora::TPesquisaSeguradora()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaSeguradora"), seguradora)
+    : TPesquisaCatalogo(seguradora)
 { }
 
 TPesquisaCarteira::TPesquisaCarteira()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCarteira"), carteira)
+    : TPesquisaCatalogo(carteira)
 { }
 
 TPesquisaComissao::TPesquisaComissao()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaComissao"), comissao)
+    : TPesquisaCatalogo(comissao)
 { }
 
 TPesquisaBanco::TPesquisaBanco()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaBanco"), banco)
+    : TPesquisaCatalogo(banco)
 { }
 
 TPesquisaAgencia::TPesquisaAgencia()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaAgencia"), agencia)
+    : TPesquisaCatalogo(agencia)
 { }
 
 TPesquisaTipoDocumento::TPesquisaTipoDocumento()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaTipoDocumento"), tipoDocumento)
+    : TPesquisaCatalogo(tipoDocumento)
 { }
 
 TPesquisaPlanoContas::TPesquisaPlanoContas()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaPlanoContas"), planoContas)
+    : TPesquisaCatalogo(planoContas)
 { }
 
 TPesquisaConta::TPesquisaConta()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaConta"), conta)
+    : TPesquisaCatalogo(conta)
 { }
 
 TPesquisaConvenio::TPesquisaConvenio()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaConvenio"), convenio)
+    : TPesquisaCatalogo(convenio)
 { }
 
 TPesquisaIntegracaoApiFinanceira::TPesquisaIntegracaoApiFinanceira()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaIntegracaoApiFinanceira"), integracaoApiFinanceira)
+    : TPesquisaCatalogo(integracaoApiFinanceira)
 { }
 
 TPesquisaOrdemServico::TPesquisaOrdemServico()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaOrdemServico"), ordemServico)
+    : TPesquisaCatalogo(ordemServico)
 { }
 
 TPesquisaUsuario::TPesquisaUsuario()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaUsuario"), usuario)
+    : TPesquisaCatalogo(usuario)
 { }
 
 TPesquisaVeiculo::TPesquisaVeiculo()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaVeiculo"), veiculo)
+    : TPesquisaCatalogo(veiculo)
 { }
 
 TPesquisaCemiterioRua::TPesquisaCemiterioRua()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCemiterioRua"), cemiterioRua)
+    : TPesquisaCatalogo(cemiterioRua)
 { }
 
 TPesquisaCemiterioBloco::TPesquisaCemiterioBloco()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCemiterioBloco"), cemiterioBloco)
+    : TPesquisaCatalogo(cemiterioBloco)
 { }
 
 TPesquisaCemiterioLocalTamanho::TPesquisaCemiterioLocalTamanho()
-    : TPesquisaCatalogo(QStringLiteral("TPesquisaCemiterioLocalTamanho"), cemiterioLocalTamanho)
+    : TPesquisaCatalogo(cemiterioLocalTamanho)
 { }
 
 ZUNTA_REGISTER_PESQUISA(TPesquisaUnidadeFederativa)

@@ -3,10 +3,12 @@
 #include "App.Lib.Pesquisa.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TClassInfo;
 class TSerializeObject;
@@ -16,12 +18,11 @@ class TSerializeObject;
 // Most of them serve entities of the business subsystems, which the shell cannot include. So a
 // lookup reaches both halves of its entity by class name through the class registry:
 // - the presenter (TPessoaPresenter), registered by its unit with ZUNTA_REGISTER_PRESENTER;
-// - the list row it hands back (TPessoaDto), registered by its unit with ZUNTA_REGISTER_CLASS.
+// - the list row it hands back (TPessoaDto), registered by its unit's ZUNTA_DEFINE_CLASS.
 //   The record is read into an object of that very class, so the bound edit's ProcPesquisa gets
 //   the real row and may cast it; the lookup itself reads the row's properties by name.
-// Until both are registered the lookup refuses with a warning naming the missing class. The
-// system-list and class-name lookups, and the user and company rows, use the shell's and core's
-// own classes.
+// Until both are registered the lookup refuses with a warning naming the missing class;
+// catalogoProblems finds, in a test, what a subsystem that registers its presenter forgot.
 
 // What the contract lookup needs of the contract presenter, which implements it.
 class IPesquisaContratoPresenter
@@ -48,6 +49,7 @@ public:
 // How one catalogue lookup serves its entity (see the .cpp for the table of all of them).
 struct TPesquisaCatalogoInfo
 {
+    QString Pesquisa {}; // class name of the lookup
     QString Presenter {}; // class name of the entity's presenter
     QString RecordClass {}; // class name of the list row handed back
     bool FixFilter = false; // the caller's fixed filter goes to the presenter and the fetch
@@ -59,12 +61,22 @@ struct TPesquisaCatalogoInfo
     bool Small = false; // the row's text at 0.8 of its size
 };
 
+// Every lookup of the catalogue.
+std::vector<const TPesquisaCatalogoInfo *> catalogoEntries();
+
+// What does not fit among the entries whose presenter is registered (the others belong to
+// subsystems this program does not have), one text per fault, each beginning with the lookup's
+// class name: a row class not registered, an edit text or OtherInfo property the row class
+// lacks, a column the row text reads that the presenter's table lacks, a presenter that cannot
+// be created. Empty when everything fits.
+QStringList catalogoProblems(const std::vector<const TPesquisaCatalogoInfo *> &AEntries);
+
 // The common part of the catalogue: creates the presenter by name, fetches the record by id
 // (GET <resource>/pesquisa/<id>) and builds the result rows from the catalogue's entry.
 class TPesquisaCatalogo : public TPesquisa
 {
 protected:
-    TPesquisaCatalogo(const QString &AClassName, const TPesquisaCatalogoInfo &AInfo);
+    explicit TPesquisaCatalogo(const TPesquisaCatalogoInfo &AInfo);
 
     void instancePresenter() override;
     void findObjectDto() override;

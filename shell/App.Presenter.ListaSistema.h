@@ -1,21 +1,15 @@
 #pragma once
 
-#include "App.Base.Presenter.Cadastro.h"
+#include "App.Base.Presenter.Of.h"
+#include "App.Service.ListaSistema.h"
+#include "Common.Dto.ListaSistema.h"
+#include "Common.Entity.ListaSistema.h"
 
-// The system lists (the back end's code tables of code, description and type): the presenter of
-// their registration window and of the system-list lookup, which gives it the list type as its
-// fixed filter. List requests carry no filter body.
-class TListaSistemaPresenter final : public TBaseCadastroPresenter
+// The system lists: the presenter of their registration window and of the system-list lookup,
+// which gives it the list type as its fixed filter. List requests carry no filter body.
+class TListaSistemaPresenter final
+    : public TCadastroPresenterOf<TListaSistemaEntity, TListaSistemaDto, TListaSistemaService>
 {
 public:
     TListaSistemaPresenter();
-
-    void findByFilterToDataSet() override;
-
-protected:
-    std::unique_ptr<TBaseEntity> CreateEntity() override;
-    std::unique_ptr<TBaseService> CreateService() override;
-    std::unique_ptr<TSerializeObject> getById(std::int64_t AId) override;
-    std::unique_ptr<TSerializeObject> PostService() override;
-    void CreateFieldsDataSet() override;
 };

@@ -1,10 +1,5 @@
 #include "App.Presenter.Ocorrencia.h"
 
-#include "App.Service.Ocorrencia.h"
-#include "Common.Dto.Ocorrencia.h"
-#include "Common.Entity.Ocorrencia.h"
-#include "Common.FilterClass.Ocorrencia.h"
-
 #include "FormatSettings.h"
 #include "SysUtils.h"
 
@@ -18,67 +13,26 @@ const QString CrLf = QStringLiteral("\r\n");
 
 } // namespace
 
+// Both ids are 64-bit like the row's properties, so no record past 2,147,483,647 is cut.
 TOcorrenciaPresenter::TOcorrenciaPresenter()
-    : TBaseCadastroPresenter(QStringLiteral("TOcorrenciaPresenter"))
+    : TCadastroPresenterOf(QStringLiteral("TOcorrenciaPresenter"),
+                           { { "ID_OBJETO" },
+                             { "ID_OWNER", 0, "0000000000" },
+                             { "STATUS_CODE" },
+                             { "DATA_CADASTRO", 0, "dd/mm/yyyy hh:nn:ss" },
+                             { "OPERACAO", 100 },
+                             { "NOME_CLASSE", 100 },
+                             { "USUARIO", 200 },
+                             { "DESCRICAO_CLASSE", 200 },
+                             { "BODY_REQUISICAO" },
+                             { "CONTENT_RESPOSTA" },
+                             { "OCORRENCIA" },
+                             { "OCORRENCIA_MANUAL" },
+                             { "IS_OCORRENCIA_MANUAL" },
+                             { "IS_NOVO_REGISTRO" },
+                             { "IS_REGISTRO_ALTERADO" },
+                             { "IS_REGISTRO_REMOVIDO" } })
 { }
-
-std::unique_ptr<TBaseEntity> TOcorrenciaPresenter::CreateEntity()
-{
-    return std::make_unique<TOcorrenciaEntity>();
-}
-
-std::unique_ptr<TBaseService> TOcorrenciaPresenter::CreateService()
-{
-    return std::make_unique<TOcorrenciaService>();
-}
-
-std::unique_ptr<TBaseFilterClass> TOcorrenciaPresenter::CreateFilterClass()
-{
-    TBaseCadastroPresenter::CreateFilterClass();
-    return std::make_unique<TOcorrenciaFilterClass>();
-}
-
-std::unique_ptr<TSerializeObject> TOcorrenciaPresenter::getById(std::int64_t AId)
-{
-    return Service()->findById<TOcorrenciaEntity>(AId);
-}
-
-std::unique_ptr<TSerializeObject> TOcorrenciaPresenter::PostService()
-{
-    TBaseCadastroPresenter::PostService();
-    return Service()->post(*EntityAs<TOcorrenciaEntity>());
-}
-
-void TOcorrenciaPresenter::CreateFieldsDataSet()
-{
-    TBaseCadastroPresenter::CreateFieldsDataSet();
-    TMemTable &table = DataSetInfo();
-    // Both ids are 64-bit like the row's properties, so no record past 2,147,483,647 is cut.
-    table.AddField(QStringLiteral("ID_OBJETO"), TFieldType::LargeInt);
-    table.AddField(QStringLiteral("ID_OWNER"), TFieldType::LargeInt)
-        ->SetDisplayFormat(QStringLiteral("0000000000"));
-    table.AddField(QStringLiteral("STATUS_CODE"), TFieldType::Integer);
-    table.AddField(QStringLiteral("DATA_CADASTRO"), TFieldType::DateTime)
-        ->SetDisplayFormat(QStringLiteral("dd/mm/yyyy hh:nn:ss"));
-    table.AddField(QStringLiteral("OPERACAO"), TFieldType::String, 100);
-    table.AddField(QStringLiteral("NOME_CLASSE"), TFieldType::String, 100);
-    table.AddField(QStringLiteral("USUARIO"), TFieldType::String, 200);
-    table.AddField(QStringLiteral("DESCRICAO_CLASSE"), TFieldType::String, 200);
-    table.AddField(QStringLiteral("BODY_REQUISICAO"), TFieldType::Memo);
-    table.AddField(QStringLiteral("CONTENT_RESPOSTA"), TFieldType::Memo);
-    table.AddField(QStringLiteral("OCORRENCIA"), TFieldType::Memo);
-    table.AddField(QStringLiteral("OCORRENCIA_MANUAL"), TFieldType::Memo);
-    table.AddField(QStringLiteral("IS_OCORRENCIA_MANUAL"), TFieldType::Boolean);
-    table.AddField(QStringLiteral("IS_NOVO_REGISTRO"), TFieldType::Boolean);
-    table.AddField(QStringLiteral("IS_REGISTRO_ALTERADO"), TFieldType::Boolean);
-    table.AddField(QStringLiteral("IS_REGISTRO_REMOVIDO"), TFieldType::Boolean);
-}
-
-void TOcorrenciaPresenter::findByFilterToDataSet()
-{
-    TBaseCadastroPresenter::findByFilterToDataSet();
-    TBasePresenter::findByFilterToDataSet<TOcorrenciaDto>();
-}
 
 void TOcorrenciaPresenter::validarOcorrenciaManual(const QString &AOcorrenciaManual)
 {
@@ -92,7 +46,7 @@ void TOcorrenciaPresenter::gravarOcorrenciaManual(std::int64_t AIdObjeto,
                                                   const QString &AOcorrenciaManual,
                                                   const QString &ANomeClasse)
 {
-    auto *entity = EntityAs<TOcorrenciaEntity>();
+    TOcorrenciaEntity *entity = this->entity();
     entity->IdObjeto = AIdObjeto;
     entity->NomeClasse = ANomeClasse;
     entity->Operacao = QStringLiteral("POST");
@@ -100,13 +54,13 @@ void TOcorrenciaPresenter::gravarOcorrenciaManual(std::int64_t AIdObjeto,
     entity->IsOcorrenciaManual = true;
     entity->OcorrenciaManual = AOcorrenciaManual;
     // The saved record is of no use to the caller.
-    Service()->post(*entity);
+    service().post(*entity);
 }
 
 QString TOcorrenciaPresenter::pesquisarOcorrencias(std::int64_t AIdObjeto,
                                                    const QString &ANomeClasse)
 {
-    auto *filter = static_cast<TOcorrenciaFilterClass *>(FilterClass());
+    TOcorrenciaFilterClass *filter = this->filter();
     const QString id = QString::number(AIdObjeto);
     filter->IdObjeto = id + u'#' + id;
     filter->IdNomeClasse = ANomeClasse + u'#' + ANomeClasse;
@@ -114,7 +68,7 @@ QString TOcorrenciaPresenter::pesquisarOcorrencias(std::int64_t AIdObjeto,
     const QString notFound = QStringLiteral("WARNING:Informações não localizadas.");
     std::optional<TObjectList<TOcorrenciaDto>> rows;
     try {
-        rows = Service()->findByFilter<TOcorrenciaDto>(QString(), QString(), 1, 100, filter);
+        rows = service().findByFilter<TOcorrenciaDto>(QString(), QString(), 1, 100, filter);
     } catch (...) {
         // Whatever went wrong, the user is only told that there is nothing to show.
         throw Exception(notFound);

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "App.Base.Presenter.Cadastro.h"
+#include "App.Base.Presenter.Of.h"
+#include "App.Service.Ocorrencia.h"
+#include "Common.Dto.Ocorrencia.h"
+#include "Common.Entity.Ocorrencia.h"
+#include "Common.FilterClass.Ocorrencia.h"
 
 #include <QString>
 
@@ -10,7 +14,10 @@
 // and the manual-occurrence prompt records a user's text about a record and reads back all the
 // occurrences of a record as one text. Both operations block until the back end answers (up to
 // 600000 ms), so windows call them on a worker thread.
-class TOcorrenciaPresenter final : public TBaseCadastroPresenter
+class TOcorrenciaPresenter final : public TCadastroPresenterOf<TOcorrenciaEntity,
+                                                               TOcorrenciaDto,
+                                                               TOcorrenciaService,
+                                                               TOcorrenciaFilterClass>
 {
 public:
     TOcorrenciaPresenter();
@@ -29,14 +36,4 @@ public:
     // separated by a line of 52 "-". Any failure, and no list (304), raise
     // "WARNING:Informações não localizadas.".
     QString pesquisarOcorrencias(std::int64_t AIdObjeto, const QString &ANomeClasse);
-
-    void findByFilterToDataSet() override;
-
-protected:
-    std::unique_ptr<TBaseEntity> CreateEntity() override;
-    std::unique_ptr<TBaseService> CreateService() override;
-    std::unique_ptr<TBaseFilterClass> CreateFilterClass() override;
-    std::unique_ptr<TSerializeObject> getById(std::int64_t AId) override;
-    std::unique_ptr<TSerializeObject> PostService() override;
-    void CreateFieldsDataSet() override;
 };

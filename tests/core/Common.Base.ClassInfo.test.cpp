@@ -178,8 +178,32 @@ TEST(ClassRegistryTest, FindsClassesRegisteredAtStartUpByNameWithoutRegardToCase
     ASSERT_EQ(found, &TListaSistemaEntity::StaticClassInfo());
     const auto created = found->Create();
     EXPECT_EQ(created->NameClass(), QStringLiteral("TListaSistemaEntity"));
-    // Rows are not registered: only the units that say so register their classes.
-    EXPECT_EQ(TClassRegistry::FindClass(QStringLiteral("TUsuarioDto")), nullptr);
+    // Every class defined with ZUNTA_DEFINE_CLASS is registered, rows and bases as well.
+    EXPECT_EQ(TClassRegistry::FindClass(QStringLiteral("TUsuarioDto")),
+              &TUsuarioDto::StaticClassInfo());
+    EXPECT_EQ(TClassRegistry::FindClass(QStringLiteral("TPlanoTesteDto")),
+              &TPlanoTesteDto::StaticClassInfo());
+    EXPECT_EQ(TClassRegistry::FindClass(QStringLiteral("TBaseDto")), &TBaseDto::StaticClassInfo());
+}
+
+TEST(ClassRegistryTest, RegistrationUnderATakenNameStandsInUntilItEnds)
+{
+    using TFactory = std::function<int()>;
+    const QString name = QStringLiteral("TUsuarioDto");
+    {
+        const TClassRegistration standIn(name, TFactory([] { return 7; }));
+        EXPECT_EQ(TClassRegistry::FindClass(name), nullptr);
+        EXPECT_EQ(TClassRegistry::FindFactory<TFactory>(name)(), 7);
+        EXPECT_EQ(TClassRegistry::RegisteredNames().count(name), 1);
+        {
+            // A test registering a class its program has already registered.
+            const TClassRegistration again(TEmpresaDto::StaticClassInfo());
+        }
+        EXPECT_EQ(TClassRegistry::FindClass(QStringLiteral("TEmpresaDto")),
+                  &TEmpresaDto::StaticClassInfo());
+    }
+    EXPECT_EQ(TClassRegistry::FindClass(name), &TUsuarioDto::StaticClassInfo());
+    EXPECT_FALSE(TClassRegistry::FindFactory<TFactory>(name));
 }
 
 TEST(ClassRegistryTest, HoldsFactoriesOfOtherClassesUntilUnregistered)

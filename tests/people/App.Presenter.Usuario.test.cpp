@@ -8,10 +8,13 @@
 
 #include "support/DemoBackend.h"
 #include "support/FakeConnection.h"
+#include "support/PresenterContract.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Usuario, PresenterContract, TUsuarioPresenter);
 
 class UsuarioPresenterTest : public ::testing::Test
 {
@@ -85,6 +88,18 @@ TEST(UsuarioPasswordChangeTest, ChangedPasswordLogsIn)
         = login.Logar(QStringLiteral("troca"), DigestSenha(QStringLiteral(" Nova@Senha12")));
     EXPECT_EQ(login.StatusCode(), 200);
     ASSERT_EQ(empresas.size(), 1u);
+}
+
+TEST_F(UsuarioPresenterTest, TableListsNameLoginAndEmail)
+{
+    EXPECT_EQ(describeColumns(presenter->DataSetInfo()),
+              (QStringList { "ID LargeInt 0 0000000000",
+                             "ID_REGISTRO AutoInc 0 0000000000",
+                             "ID_REGISTRO_FK LargeInt 0 0000000000",
+                             "NOME String 100",
+                             "LOGIN String 50",
+                             "EMAIL String 100" }));
+    EXPECT_EQ(presenter->FilterClass(), nullptr);
 }
 
 TEST_F(UsuarioPresenterTest, ListsAPageOfUsersByName)

@@ -37,7 +37,7 @@ class TUnidadeFederativaDto final : public TBaseDto
     QString Nome;
 };
 BOOST_DESCRIBE_STRUCT(TUnidadeFederativaDto, (TBaseDto), (Nome))
-ZUNTA_DEFINE_CLASS(TUnidadeFederativaDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TUnidadeFederativaDto)
 
 class TMunicipioDto final : public TBaseDto
 {
@@ -46,7 +46,7 @@ class TMunicipioDto final : public TBaseDto
     QString Uf;
 };
 BOOST_DESCRIBE_STRUCT(TMunicipioDto, (TBaseDto), (Nome, Uf))
-ZUNTA_DEFINE_CLASS(TMunicipioDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TMunicipioDto)
 
 class TBairroDto final : public TBaseDto
 {
@@ -56,7 +56,7 @@ class TBairroDto final : public TBaseDto
     QString Uf;
 };
 BOOST_DESCRIBE_STRUCT(TBairroDto, (TBaseDto), (Bairro, Municipio, Uf))
-ZUNTA_DEFINE_CLASS(TBairroDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TBairroDto)
 
 class TLogradouroDto final : public TBaseDto
 {
@@ -67,7 +67,7 @@ class TLogradouroDto final : public TBaseDto
     QString Uf;
 };
 BOOST_DESCRIBE_STRUCT(TLogradouroDto, (TBaseDto), (Logradouro, Bairro, Municipio, Uf))
-ZUNTA_DEFINE_CLASS(TLogradouroDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TLogradouroDto)
 
 // The many rows that show only their description.
 #define DESCRICAO_DTO(ClassName)                                                                   \
@@ -77,7 +77,7 @@ ZUNTA_DEFINE_CLASS(TLogradouroDto)
         QString Descricao;                                                                         \
     };                                                                                             \
     BOOST_DESCRIBE_STRUCT(ClassName, (TBaseDto), (Descricao))                                      \
-    ZUNTA_DEFINE_CLASS(ClassName)
+    ZUNTA_DEFINE_CLASS_UNREGISTERED(ClassName)
 
 DESCRICAO_DTO(TPerfilPermissaoDto)
 DESCRICAO_DTO(TMotivoDto)
@@ -101,7 +101,7 @@ class TCarenciaDto final : public TBaseDto
     QString Tipo;
 };
 BOOST_DESCRIBE_STRUCT(TCarenciaDto, (TBaseDto), (Descricao, CodigoTipo, Tipo))
-ZUNTA_DEFINE_CLASS(TCarenciaDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TCarenciaDto)
 
 class TServicoDto final : public TBaseDto
 {
@@ -112,7 +112,7 @@ class TServicoDto final : public TBaseDto
     std::int64_t BaseUtilizacao = 0;
 };
 BOOST_DESCRIBE_STRUCT(TServicoDto, (TBaseDto), (Descricao, Valor, IsServicoKit, BaseUtilizacao))
-ZUNTA_DEFINE_CLASS(TServicoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TServicoDto)
 
 class TPlanoDto final : public TBaseDto
 {
@@ -126,7 +126,7 @@ class TPlanoDto final : public TBaseDto
 BOOST_DESCRIBE_STRUCT(TPlanoDto,
                       (TBaseDto),
                       (Descricao, Valor, ValorParcela, FormaCobranca, DataFinal))
-ZUNTA_DEFINE_CLASS(TPlanoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TPlanoDto)
 
 class TPessoaDto final : public TBaseDto
 {
@@ -141,7 +141,7 @@ class TPessoaDto final : public TBaseDto
 BOOST_DESCRIBE_STRUCT(TPessoaDto,
                       (TBaseDto),
                       (Nome, CpfCnpj, DataNascimento, NumeroContrato, DependenteAtivo, Parentesco))
-ZUNTA_DEFINE_CLASS(TPessoaDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TPessoaDto)
 
 class TColaboradorDto final : public TBaseDto
 {
@@ -149,7 +149,7 @@ class TColaboradorDto final : public TBaseDto
     QString Colaborador;
 };
 BOOST_DESCRIBE_STRUCT(TColaboradorDto, (TBaseDto), (Colaborador))
-ZUNTA_DEFINE_CLASS(TColaboradorDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TColaboradorDto)
 
 class TNumeroSorteioDto final : public TBaseDto
 {
@@ -157,7 +157,7 @@ class TNumeroSorteioDto final : public TBaseDto
     QString Numero;
 };
 BOOST_DESCRIBE_STRUCT(TNumeroSorteioDto, (TBaseDto), (Numero))
-ZUNTA_DEFINE_CLASS(TNumeroSorteioDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TNumeroSorteioDto)
 
 class TRelatorioDto final : public TBaseDto
 {
@@ -165,7 +165,7 @@ class TRelatorioDto final : public TBaseDto
     QString DescricaoUsuario;
 };
 BOOST_DESCRIBE_STRUCT(TRelatorioDto, (TBaseDto), (DescricaoUsuario))
-ZUNTA_DEFINE_CLASS(TRelatorioDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TRelatorioDto)
 
 class TSeguradoraDto final : public TBaseDto
 {
@@ -174,7 +174,7 @@ class TSeguradoraDto final : public TBaseDto
     QString CodigoContrato;
 };
 BOOST_DESCRIBE_STRUCT(TSeguradoraDto, (TBaseDto), (Seguradora, CodigoContrato))
-ZUNTA_DEFINE_CLASS(TSeguradoraDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TSeguradoraDto)
 
 class TBancoDto final : public TBaseDto
 {
@@ -183,7 +183,7 @@ class TBancoDto final : public TBaseDto
     std::int64_t Codigo = 0;
 };
 BOOST_DESCRIBE_STRUCT(TBancoDto, (TBaseDto), (Nome, Codigo))
-ZUNTA_DEFINE_CLASS(TBancoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TBancoDto)
 
 class TAgenciaDto final : public TBaseDto
 {
@@ -192,7 +192,7 @@ class TAgenciaDto final : public TBaseDto
     std::int64_t Numero = 0;
 };
 BOOST_DESCRIBE_STRUCT(TAgenciaDto, (TBaseDto), (Nome, Numero))
-ZUNTA_DEFINE_CLASS(TAgenciaDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TAgenciaDto)
 
 class TContratoDto final : public TBaseDto
 {
@@ -202,7 +202,7 @@ class TContratoDto final : public TBaseDto
     std::int64_t IdTitular = 0;
 };
 BOOST_DESCRIBE_STRUCT(TContratoDto, (TBaseDto), (Codigo, Titular, IdTitular))
-ZUNTA_DEFINE_CLASS(TContratoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TContratoDto)
 
 // What the contract presenter sends when it lists active contracts only.
 class TContratoFilterClass final : public TBaseFilterClass
@@ -211,7 +211,7 @@ class TContratoFilterClass final : public TBaseFilterClass
     QString ApenasContratosAtivos;
 };
 BOOST_DESCRIBE_STRUCT(TContratoFilterClass, (TBaseFilterClass), (ApenasContratosAtivos))
-ZUNTA_DEFINE_CLASS(TContratoFilterClass)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TContratoFilterClass)
 
 class TConvenioDto final : public TBaseDto
 {
@@ -221,7 +221,7 @@ class TConvenioDto final : public TBaseDto
     double Desconto = 0;
 };
 BOOST_DESCRIBE_STRUCT(TConvenioDto, (TBaseDto), (Pessoa, Segmento, Desconto))
-ZUNTA_DEFINE_CLASS(TConvenioDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TConvenioDto)
 
 class TDependenteContratoDto final : public TBaseDto
 {
@@ -234,7 +234,7 @@ class TDependenteContratoDto final : public TBaseDto
 BOOST_DESCRIBE_STRUCT(TDependenteContratoDto,
                       (TBaseDto),
                       (Pessoa, CpfCnpj, Parentesco, CodigoParentesco))
-ZUNTA_DEFINE_CLASS(TDependenteContratoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TDependenteContratoDto)
 
 class TOrdemServicoDto final : public TBaseDto
 {
@@ -245,7 +245,7 @@ class TOrdemServicoDto final : public TBaseDto
     double ValorTotal = 0;
 };
 BOOST_DESCRIBE_STRUCT(TOrdemServicoDto, (TBaseDto), (Contratante, DataNascimento, Data, ValorTotal))
-ZUNTA_DEFINE_CLASS(TOrdemServicoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TOrdemServicoDto)
 
 class TParcelaBaixaSimplificadaDto final : public TBaseDto
 {
@@ -259,7 +259,7 @@ class TParcelaBaixaSimplificadaDto final : public TBaseDto
 BOOST_DESCRIBE_STRUCT(TParcelaBaixaSimplificadaDto,
                       (TBaseDto),
                       (Nome, Vencimento, NumeroDocumento, Valor, NumeroContrato))
-ZUNTA_DEFINE_CLASS(TParcelaBaixaSimplificadaDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TParcelaBaixaSimplificadaDto)
 
 class TVeiculoDto final : public TBaseDto
 {
@@ -269,7 +269,7 @@ class TVeiculoDto final : public TBaseDto
     QString Placa;
 };
 BOOST_DESCRIBE_STRUCT(TVeiculoDto, (TBaseDto), (Modelo, Marca, Placa))
-ZUNTA_DEFINE_CLASS(TVeiculoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TVeiculoDto)
 
 class TCemiterioBlocoDto final : public TBaseDto
 {
@@ -278,7 +278,7 @@ class TCemiterioBlocoDto final : public TBaseDto
     QString Rua;
 };
 BOOST_DESCRIBE_STRUCT(TCemiterioBlocoDto, (TBaseDto), (Descricao, Rua))
-ZUNTA_DEFINE_CLASS(TCemiterioBlocoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TCemiterioBlocoDto)
 
 class TCemiterioLocalTamanhoDto final : public TBaseDto
 {
@@ -287,7 +287,7 @@ class TCemiterioLocalTamanhoDto final : public TBaseDto
     std::int64_t Quantidade = 0;
 };
 BOOST_DESCRIBE_STRUCT(TCemiterioLocalTamanhoDto, (TBaseDto), (Descricao, Quantidade))
-ZUNTA_DEFINE_CLASS(TCemiterioLocalTamanhoDto)
+ZUNTA_DEFINE_CLASS_UNREGISTERED(TCemiterioLocalTamanhoDto)
 
 namespace {
 
@@ -1412,6 +1412,57 @@ TEST_F(CatalogoTest, MissingPresenterOrRowClassIsNamedAndNothingIsAsked)
     EXPECT_EQ(edit->text(), QStringLiteral("abc"));
     EXPECT_FALSE(principal().LayoutApoio->isVisible());
     EXPECT_TRUE(principal().LayoutPrincipal->isEnabled());
+}
+
+// --- Consistency of the catalogue ------------------------------------------------------------
+
+TEST(CatalogoConsistenciaTest, EveryLookupFitsThePresenterAndRowItNames)
+{
+    // With the presenters this program has, then with a stand-in of every later subsystem's.
+    EXPECT_EQ(catalogoProblems(catalogoEntries()), QStringList());
+    Registrations registrations;
+    registrations.all();
+    EXPECT_EQ(catalogoProblems(catalogoEntries()), QStringList());
+}
+
+TEST(CatalogoConsistenciaTest, NamesTheLookupsOfARegisteredPresenterWhoseRowClassIsMissing)
+{
+    Registrations registrations;
+    registrations.presenter(entidade("TPessoaPresenter"));
+    EXPECT_EQ(
+        catalogoProblems(catalogoEntries()),
+        (QStringList { "TPesquisaPessoa: a classe TPessoaDto não está registrada.",
+                       "TPesquisaPessoaFalecido: a classe TPessoaDto não está registrada." }));
+}
+
+TEST(CatalogoConsistenciaTest, NamesWhatAnEntryReadsThatItsRowOrTableLacks)
+{
+    const TPesquisaCatalogoInfo entry {
+        .Pesquisa = QStringLiteral("TPesquisaListaTeste"),
+        .Presenter = QStringLiteral("TListaSistemaPresenter"),
+        .RecordClass = QStringLiteral("TListaSistemaDto"),
+        .EditText = QStringLiteral("Nome"),
+        .OtherInfo = [](const TSerializeObject &) -> QString {
+            throw Exception(QStringLiteral("ERROR:Sem Sigla."));
+        },
+        // The missing column is read only for a row that has a code.
+        .RowText =
+            [](const TMemTable &ds) {
+                QString text = ds.FieldByName(QStringLiteral("DESCRICAO"))->AsString();
+                if (!ds.FieldByName(QStringLiteral("CODIGO"))->AsString().isEmpty())
+                    text += ds.FieldByName(QStringLiteral("CODIGO_TIPO"))->AsString();
+                return text;
+            },
+    };
+    EXPECT_EQ(catalogoProblems({ &entry }),
+              (QStringList {
+                  "TPesquisaListaTeste: a classe TListaSistemaDto não possui a propriedade Nome.",
+                  "TPesquisaListaTeste: ERROR:Sem Sigla.",
+                  "TPesquisaListaTeste: lista_sistema: Field 'CODIGO_TIPO' not found" }));
+    // An entry whose presenter this program does not have is not looked at.
+    TPesquisaCatalogoInfo absent = entry;
+    absent.Presenter = QStringLiteral("TInexistentePresenter");
+    EXPECT_EQ(catalogoProblems({ &absent }), QStringList());
 }
 
 } // namespace

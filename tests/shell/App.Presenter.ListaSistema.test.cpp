@@ -8,6 +8,7 @@
 #include "RestRequest.h"
 
 #include "support/FakeConnection.h"
+#include "support/PresenterContract.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +17,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+INSTANTIATE_TYPED_TEST_SUITE_P(ListaSistema, PresenterContract, TListaSistemaPresenter);
 
 class ListaSistemaPresenterTest : public ::testing::Test
 {

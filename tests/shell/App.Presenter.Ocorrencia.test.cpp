@@ -8,6 +8,7 @@
 #include "SysUtils.h"
 
 #include "support/FakeConnection.h"
+#include "support/PresenterContract.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,6 +18,8 @@
 #include <ostream>
 
 namespace {
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Ocorrencia, PresenterContract, TOcorrenciaPresenter);
 
 const QString NotFound = QStringLiteral("WARNING:Informações não localizadas.");
 
@@ -43,6 +46,33 @@ protected:
     std::unique_ptr<TOcorrenciaPresenter> presenter
         = TBasePresenter::Create<TOcorrenciaPresenter>();
 };
+
+TEST_F(OcorrenciaPresenterTest, TableListsTheOccurrenceColumnsWithTheirFormats)
+{
+    EXPECT_EQ(describeColumns(presenter->DataSetInfo()),
+              (QStringList { "ID LargeInt 0 0000000000",
+                             "ID_REGISTRO AutoInc 0 0000000000",
+                             "ID_REGISTRO_FK LargeInt 0 0000000000",
+                             "ID_OBJETO LargeInt 0",
+                             "ID_OWNER LargeInt 0 0000000000",
+                             "STATUS_CODE Integer 0",
+                             "DATA_CADASTRO DateTime 0 dd/mm/yyyy hh:nn:ss",
+                             "OPERACAO String 100",
+                             "NOME_CLASSE String 100",
+                             "USUARIO String 200",
+                             "DESCRICAO_CLASSE String 200",
+                             "BODY_REQUISICAO Memo 0",
+                             "CONTENT_RESPOSTA Memo 0",
+                             "OCORRENCIA Memo 0",
+                             "OCORRENCIA_MANUAL Memo 0",
+                             "IS_OCORRENCIA_MANUAL Boolean 0",
+                             "IS_NOVO_REGISTRO Boolean 0",
+                             "IS_REGISTRO_ALTERADO Boolean 0",
+                             "IS_REGISTRO_REMOVIDO Boolean 0" }));
+    EXPECT_TRUE(
+        presenter->DataSetInfo().FieldByName(QStringLiteral("DATA_CADASTRO"))->ZeroDateAsEmpty());
+    EXPECT_NE(presenter->filter(), nullptr);
+}
 
 TEST_F(OcorrenciaPresenterTest, EveryCallOfTheServiceWaitsTenMinutes)
 {

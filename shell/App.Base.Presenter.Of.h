@@ -1,0 +1,136 @@
+#pragma once
+
+#include "App.Base.Presenter.Cadastro.h"
+#include "App.Base.Presenter.SubCadastro.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+class TClassInfo;
+class TMemTable;
+
+// One column of a presenter's list table after the base columns, given as data: Name is the
+// upper snake name of a property of the list row, whose type gives the column's type. A text
+// column holds at most Size characters, or any text (a memo) when Size is 0; Size means nothing
+// to other columns. DisplayFormat, when given, is how row frames and lookups show the value.
+struct TListColumn
+{
+    const char *Name = nullptr;
+    int Size = 0;
+    const char *DisplayFormat = nullptr;
+};
+
+// Adds the columns, in their order, each typed by the property of ARowClass whose snake name is
+// the column's name. A column naming no such property, or one holding an object or a list, raises
+// an "ERROR:" text naming the presenter, the column and the row class.
+void AddListColumns(TMemTable &ATable,
+                    const TClassInfo &ARowClass,
+                    const std::vector<TListColumn> &AColumns,
+                    const QString &APresenter);
+
+// The typed road of a presenter: it names its record body (TEntity), its list row (TRow, a
+// TBaseDto), its service, its filter body (TFilter; void for list requests without a body) and
+// its columns, and the overrides every presenter needs are written here once. A main registration
+// presenter, in its header and .cpp:
+//
+//     class TBancoPresenter final
+//         : public TCadastroPresenterOf<TBancoEntity, TBancoDto, TBancoService>
+//     {
+//     public:
+//         TBancoPresenter();
+//     };
+//
+//     ZUNTA_REGISTER_PRESENTER(TBancoPresenter)
+//     TBancoPresenter::TBancoPresenter()
+//         : TCadastroPresenterOf(QStringLiteral("TBancoPresenter"),
+//                                { { "CODIGO", 3 }, { "NOME", 100 } })
+//     { }
+//
+// The base runs its steps in a fixed order, and a presenter overrides only the hook it needs,
+// never calling the base: at creation the base columns, the listed columns, CreateExtraFields,
+// then the entity, the service and the filter body; on every list load the table is opened,
+// then loadRows fills it. Include this header only from presenters.
+template<class TBase, class TEntity, class TRow, class TService, class TFilter = void>
+class TPresenterOf : public TBase
+{
+public:
+    using TEntityType = TEntity;
+    using TRowType = TRow;
+    using TServiceType = TService;
+    using TFilterType = std::conditional_t<std::is_void_v<TFilter>, TBaseFilterClass, TFilter>;
+
+    TService &service() const { return static_cast<TService &>(*this->Service()); }
+    // Null only for a presenter whose entity was taken away (SetEntity).
+    TEntity *entity() const { return static_cast<TEntity *>(this->Entity()); }
+    // Null for a presenter without a filter body.
+    TFilterType *filter() const { return static_cast<TFilterType *>(this->FilterClass()); }
+
+    void findByFilterToDataSet() final
+    {
+        TBasePresenter::findByFilterToDataSet();
+        loadRows();
+    }
+
+protected:
+    TPresenterOf(const QString &AClassName, std::vector<TListColumn> AColumns)
+        : TBase(AClassName)
+        , m_columns(std::move(AColumns))
+    { }
+
+    // The rows of a list load (may run on a worker): one page of TRow rows by the search text,
+    // the fixed filter and the filter body. A presenter whose rows come from a request of its own
+    // reads them here and hands them to fillDataSetInfo.
+    virtual void loadRows() { TBasePresenter::template findByFilterToDataSet<TRow>(); }
+    // Columns the list row cannot give (after the listed ones).
+    virtual void CreateExtraFields() { }
+
+    std::unique_ptr<TBaseEntity> CreateEntity() override { return std::make_unique<TEntity>(); }
+    std::unique_ptr<TBaseService> CreateService() override { return std::make_unique<TService>(); }
+    std::unique_ptr<TBaseFilterClass> CreateFilterClass() override
+    {
+        if constexpr (std::is_void_v<TFilter>)
+            return nullptr;
+        else
+            return std::make_unique<TFilter>();
+    }
+    void CreateFieldsDataSet() final
+    {
+        TBase::CreateFieldsDataSet();
+        AddListColumns(this->DataSetInfo(), TRow::StaticClassInfo(), m_columns, this->ClassName());
+        CreateExtraFields();
+    }
+
+private:
+    std::vector<TListColumn> m_columns;
+};
+
+// A main registration presenter: the record is read by id from the back end and saved there.
+template<class TEntity, class TRow, class TService, class TFilter = void>
+class TCadastroPresenterOf
+    : public TPresenterOf<TBaseCadastroPresenter, TEntity, TRow, TService, TFilter>
+{
+protected:
+    using TPresenterOf<TBaseCadastroPresenter, TEntity, TRow, TService, TFilter>::TPresenterOf;
+
+    std::unique_ptr<TSerializeObject> getById(std::int64_t AId) override
+    {
+        return this->service().template findById<TEntity>(AId);
+    }
+    std::unique_ptr<TSerializeObject> PostService() override
+    {
+        return this->service().post(*this->entity());
+    }
+};
+
+// A child registration presenter: its rows stay in its table until the parent is saved.
+template<class TEntity, class TRow, class TService, class TFilter = void>
+class TSubCadastroPresenterOf
+    : public TPresenterOf<TBaseSubCadastroPresenter, TEntity, TRow, TService, TFilter>
+{
+protected:
+    using TPresenterOf<TBaseSubCadastroPresenter, TEntity, TRow, TService, TFilter>::TPresenterOf;
+};
