@@ -1,5 +1,7 @@
 #include "Common.Base.ClassInfo.h"
 
+#include "Common.Base.ClassInfo.Visit.h"
+
 #include "Common.Base.Serialize.h"
 #include "JsonWriter.h"
 #include "SysUtils.h"
@@ -98,42 +100,62 @@ std::int64_t toEnum(const TValue &value, const std::vector<TEnumerator> &enumera
     raiseInvalidCast();
 }
 
-// The value in the one alternative that belongs to the kind.
+// A value converted to a plain kind's C++ type.
+std::int32_t coerceTo(std::type_identity<std::int32_t>, const TValue &value)
+{
+    const std::int64_t v = toInt64(value);
+    if (v < std::numeric_limits<std::int32_t>::min()
+        || v > std::numeric_limits<std::int32_t>::max())
+        raiseInvalidCast();
+    return std::int32_t(v);
+}
+
+std::int64_t coerceTo(std::type_identity<std::int64_t>, const TValue &value)
+{
+    return toInt64(value);
+}
+
+double coerceTo(std::type_identity<double>, const TValue &value)
+{
+    return toDouble(value);
+}
+
+TDateTime coerceTo(std::type_identity<TDateTime>, const TValue &value)
+{
+    return TDateTime(toDouble(value));
+}
+
+bool coerceTo(std::type_identity<bool>, const TValue &value)
+{
+    if (std::holds_alternative<std::monostate>(value))
+        return false;
+    if (const auto *v = std::get_if<bool>(&value))
+        return *v;
+    raiseInvalidCast();
+}
+
+QString coerceTo(std::type_identity<QString>, const TValue &value)
+{
+    return toText(value);
+}
+
+TSString coerceTo(std::type_identity<TSString>, const TValue &value)
+{
+    return TSString(toText(value));
+}
+
+// The value in the one alternative that belongs to the kind (an enumeration's number).
 TValue coerce(TMemberKind kind, const TValue &value, const std::vector<TEnumerator> *enumerators)
 {
-    switch (kind) {
-    case TMemberKind::Int32: {
-        const std::int64_t v = toInt64(value);
-        if (v < std::numeric_limits<std::int32_t>::min()
-            || v > std::numeric_limits<std::int32_t>::max())
+    return VisitMemberKind(kind, [&](auto visited) -> TValue {
+        using K = decltype(visited);
+        if constexpr (K::IsValue)
+            return coerceTo(std::type_identity<typename K::Type>(), value);
+        else if constexpr (K::Kind == TMemberKind::Enum)
+            return toEnum(value, *enumerators);
+        else
             raiseInvalidCast();
-        return std::int32_t(v);
-    }
-    case TMemberKind::Int64:
-        return toInt64(value);
-    case TMemberKind::Double:
-        return toDouble(value);
-    case TMemberKind::DateTime:
-        return TDateTime(toDouble(value));
-    case TMemberKind::Boolean:
-        if (std::holds_alternative<std::monostate>(value))
-            return false;
-        if (const auto *v = std::get_if<bool>(&value))
-            return *v;
-        raiseInvalidCast();
-    case TMemberKind::String:
-        return toText(value);
-    case TMemberKind::SString:
-        return TSString(toText(value));
-    case TMemberKind::Enum:
-        return toEnum(value, *enumerators);
-    case TMemberKind::Object:
-    case TMemberKind::ListInt64:
-    case TMemberKind::ListString:
-    case TMemberKind::ListObject:
-        break;
-    }
-    raiseInvalidCast();
+    });
 }
 
 QString enumName(std::int64_t value, const std::vector<TEnumerator> &enumerators)
@@ -165,33 +187,15 @@ void TMemberInfo::SetJsonName(const QString &jsonName)
 
 QString TMemberInfo::TypeName() const
 {
-    switch (m_kind) {
-    case TMemberKind::Int32:
-        return QStringLiteral("Integer");
-    case TMemberKind::Int64:
-        return QStringLiteral("Int64");
-    case TMemberKind::Double:
-        return QStringLiteral("Double");
-    case TMemberKind::Boolean:
-        return QStringLiteral("Boolean");
-    case TMemberKind::String:
-        return QStringLiteral("string");
-    case TMemberKind::SString:
-        return QStringLiteral("TSString");
-    case TMemberKind::DateTime:
-        return QStringLiteral("TDateTime");
-    case TMemberKind::Enum:
-        return QStringLiteral("Enumeration");
-    case TMemberKind::Object:
-        return ElementClass()->Name();
-    case TMemberKind::ListInt64:
-        return QStringLiteral("TList<Int64>");
-    case TMemberKind::ListString:
-        return QStringLiteral("TList<string>");
-    case TMemberKind::ListObject:
-        return QStringLiteral("TObjectList<%1>").arg(ElementClass()->Name());
-    }
-    return QString();
+    return VisitMemberKind(m_kind, [this](auto visited) -> QString {
+        using K = decltype(visited);
+        if constexpr (K::Kind == TMemberKind::Object)
+            return ElementClass()->Name();
+        else if constexpr (K::Kind == TMemberKind::ListObject)
+            return QStringLiteral("TObjectList<%1>").arg(ElementClass()->Name());
+        else
+            return QString::fromLatin1(K::TypeName);
+    });
 }
 
 const TClassInfo *TMemberInfo::ElementClass() const
@@ -204,30 +208,15 @@ TValue TMemberInfo::GetValue(const TSerializeObject &object) const
     if (m_access.Getter)
         return m_access.Getter(object);
     const void *field = Address(object);
-    switch (m_kind) {
-    case TMemberKind::Int32:
-        return *static_cast<const std::int32_t *>(field);
-    case TMemberKind::Int64:
-        return *static_cast<const std::int64_t *>(field);
-    case TMemberKind::Double:
-        return *static_cast<const double *>(field);
-    case TMemberKind::Boolean:
-        return *static_cast<const bool *>(field);
-    case TMemberKind::String:
-        return *static_cast<const QString *>(field);
-    case TMemberKind::SString:
-        return *static_cast<const TSString *>(field);
-    case TMemberKind::DateTime:
-        return *static_cast<const TDateTime *>(field);
-    case TMemberKind::Enum:
-        return enumName(m_access.GetEnum(field), *m_access.Enumerators);
-    case TMemberKind::Object:
-    case TMemberKind::ListInt64:
-    case TMemberKind::ListString:
-    case TMemberKind::ListObject:
-        break;
-    }
-    return std::monostate();
+    return VisitMemberKind(m_kind, [&](auto visited) -> TValue {
+        using K = decltype(visited);
+        if constexpr (K::IsValue)
+            return *static_cast<const typename K::Type *>(field);
+        else if constexpr (K::Kind == TMemberKind::Enum)
+            return enumName(m_access.GetEnum(field), *m_access.Enumerators);
+        else
+            return std::monostate();
+    });
 }
 
 void TMemberInfo::SetValue(TSerializeObject &object, const TValue &value) const
@@ -242,37 +231,13 @@ void TMemberInfo::SetValue(TSerializeObject &object, const TValue &value) const
         return;
     }
     void *field = m_access.Address(object);
-    switch (m_kind) {
-    case TMemberKind::Int32:
-        *static_cast<std::int32_t *>(field) = std::get<std::int32_t>(stored);
-        break;
-    case TMemberKind::Int64:
-        *static_cast<std::int64_t *>(field) = std::get<std::int64_t>(stored);
-        break;
-    case TMemberKind::Double:
-        *static_cast<double *>(field) = std::get<double>(stored);
-        break;
-    case TMemberKind::Boolean:
-        *static_cast<bool *>(field) = std::get<bool>(stored);
-        break;
-    case TMemberKind::String:
-        *static_cast<QString *>(field) = std::get<QString>(stored);
-        break;
-    case TMemberKind::SString:
-        *static_cast<TSString *>(field) = std::get<TSString>(stored);
-        break;
-    case TMemberKind::DateTime:
-        *static_cast<TDateTime *>(field) = std::get<TDateTime>(stored);
-        break;
-    case TMemberKind::Enum:
-        m_access.SetEnum(field, std::get<std::int64_t>(stored));
-        break;
-    case TMemberKind::Object:
-    case TMemberKind::ListInt64:
-    case TMemberKind::ListString:
-    case TMemberKind::ListObject:
-        break;
-    }
+    VisitMemberKind(m_kind, [&](auto visited) {
+        using K = decltype(visited);
+        if constexpr (K::IsValue)
+            *static_cast<typename K::Type *>(field) = std::get<typename K::Type>(stored);
+        else if constexpr (K::Kind == TMemberKind::Enum)
+            m_access.SetEnum(field, std::get<std::int64_t>(stored));
+    });
 }
 
 TSerializeObject *TMemberInfo::GetObject(const TSerializeObject &object) const
@@ -294,16 +259,15 @@ void TMemberInfo::SetObject(TSerializeObject &object, std::unique_ptr<TSerialize
 bool TMemberInfo::ListExists(const TSerializeObject &object) const
 {
     const void *field = Address(object);
-    switch (m_kind) {
-    case TMemberKind::ListInt64:
-        return bool(*static_cast<const std::unique_ptr<TListInt64> *>(field));
-    case TMemberKind::ListString:
-        return bool(*static_cast<const std::unique_ptr<TListString> *>(field));
-    case TMemberKind::ListObject:
-        return m_access.ListExists(field);
-    default:
-        return false;
-    }
+    return VisitMemberKind(m_kind, [&](auto visited) {
+        using K = decltype(visited);
+        if constexpr (K::IsScalarList)
+            return bool(*static_cast<const typename K::Type *>(field));
+        else if constexpr (K::Kind == TMemberKind::ListObject)
+            return m_access.ListExists(field);
+        else
+            return false;
+    });
 }
 
 std::size_t TMemberInfo::ListCount(const TSerializeObject &object) const
@@ -311,14 +275,15 @@ std::size_t TMemberInfo::ListCount(const TSerializeObject &object) const
     if (!ListExists(object))
         return 0;
     const void *field = Address(object);
-    switch (m_kind) {
-    case TMemberKind::ListInt64:
-        return (*static_cast<const std::unique_ptr<TListInt64> *>(field))->size();
-    case TMemberKind::ListString:
-        return std::size_t((*static_cast<const std::unique_ptr<TListString> *>(field))->size());
-    default:
-        return m_access.ListCount(field);
-    }
+    return VisitMemberKind(m_kind, [&](auto visited) -> std::size_t {
+        using K = decltype(visited);
+        if constexpr (K::IsScalarList)
+            return std::size_t((*static_cast<const typename K::Type *>(field))->size());
+        else if constexpr (K::Kind == TMemberKind::ListObject)
+            return m_access.ListCount(field);
+        else
+            return 0;
+    });
 }
 
 TSerializeObject *TMemberInfo::ListItem(const TSerializeObject &object, std::size_t index) const

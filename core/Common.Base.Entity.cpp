@@ -1,6 +1,7 @@
 #include "Common.Base.Entity.h"
 
 #include "Common.Base.ClassInfo.Build.h"
+#include "Common.Base.ClassInfo.Visit.h"
 
 ZUNTA_DEFINE_CLASS(TBaseEntity)
 
@@ -10,22 +11,13 @@ void TBaseEntity::Clear()
         if (!property->CanWrite() || property->IsObject()
             || property->Name().compare(QLatin1String("ASJSON"), Qt::CaseInsensitive) == 0)
             continue;
-        switch (property->Kind()) {
-        case TMemberKind::Int32:
-        case TMemberKind::Int64:
-        case TMemberKind::Double:
-        case TMemberKind::DateTime:
-        case TMemberKind::String:
-        case TMemberKind::Boolean:
+        VisitMemberKind(property->Kind(), [&](auto visited) {
+            using K = decltype(visited);
             // The empty value is 0, the empty text or false by kind; NameClass's setter puts the
-            // class name back.
-            property->SetValue(*this, std::monostate());
-            break;
-        case TMemberKind::SString:
-        case TMemberKind::Enum:
-        default:
-            break;
-        }
+            // class name back. Pictures (TSString) and enumerations keep their values.
+            if constexpr (K::IsValue && K::Kind != TMemberKind::SString)
+                property->SetValue(*this, std::monostate());
+        });
     }
     AfterClear();
 }

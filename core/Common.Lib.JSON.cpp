@@ -1,5 +1,7 @@
 #include "Common.Lib.JSON.h"
 
+#include "Common.Base.ClassInfo.Visit.h"
+
 #include "FormatSettings.h"
 #include "JsonValueDom.h"
 #include "JsonWriter.h"
@@ -71,7 +73,8 @@ QString elementText(dom::element value)
 
 // A whole number within range, however it is written (5, 5.0, 1e3); a fraction, a value out of
 // range and a text (also "5") are the conversion error.
-std::int64_t readInteger(const TMemberInfo &member, dom::element value)
+std::int64_t
+readValue(std::type_identity<std::int64_t>, const TMemberInfo &member, dom::element value)
 {
     std::int64_t v = 0;
     if (TryJsonToInt64(value, v))
@@ -81,16 +84,17 @@ std::int64_t readInteger(const TMemberInfo &member, dom::element value)
     raiseMember(member, value);
 }
 
-std::int32_t readInt32(const TMemberInfo &member, dom::element value)
+std::int32_t
+readValue(std::type_identity<std::int32_t>, const TMemberInfo &member, dom::element value)
 {
-    const std::int64_t v = readInteger(member, value);
+    const std::int64_t v = readValue(std::type_identity<std::int64_t>(), member, value);
     if (v < std::numeric_limits<std::int32_t>::min()
         || v > std::numeric_limits<std::int32_t>::max())
         raiseMember(member, value);
     return std::int32_t(v);
 }
 
-double readDouble(const TMemberInfo &member, dom::element value)
+double readValue(std::type_identity<double>, const TMemberInfo &member, dom::element value)
 {
     switch (value.type()) {
     case dom::element_type::INT64:
@@ -109,7 +113,7 @@ double readDouble(const TMemberInfo &member, dom::element value)
     raiseMember(member, value);
 }
 
-bool readBoolean(const TMemberInfo &member, dom::element value)
+bool readValue(std::type_identity<bool>, const TMemberInfo &member, dom::element value)
 {
     switch (value.type()) {
     case dom::element_type::BOOL:
@@ -130,7 +134,7 @@ bool readBoolean(const TMemberInfo &member, dom::element value)
     raiseMember(member, value);
 }
 
-QString readText(const TMemberInfo &member, dom::element value)
+QString readValue(std::type_identity<QString>, const TMemberInfo &member, dom::element value)
 {
     switch (value.type()) {
     case dom::element_type::STRING:
@@ -146,6 +150,11 @@ QString readText(const TMemberInfo &member, dom::element value)
         break;
     }
     raiseMember(member, value);
+}
+
+TSString readValue(std::type_identity<TSString>, const TMemberInfo &member, dom::element value)
+{
+    return readValue(std::type_identity<QString>(), member, value);
 }
 
 bool parseDigits(std::string_view text, std::size_t &pos, std::size_t count, int &out)
@@ -249,7 +258,7 @@ bool tryIsoToDateTime(std::string_view text, TDateTime &result)
     return true;
 }
 
-TDateTime readDateTime(const TMemberInfo &member, dom::element value)
+TDateTime readValue(std::type_identity<TDateTime>, const TMemberInfo &member, dom::element value)
 {
     if (value.is_null())
         return TDateTime();
@@ -298,9 +307,11 @@ bool listItems(const TMemberInfo &member, dom::element value, dom::array &items)
     return true;
 }
 
-template<class TList, class TRead>
-void readScalarList(const TMemberInfo &member, void *field, dom::element value, TRead read)
+// A list of ids or texts: {"listHelper":[...]}, each element read as the list's element type.
+template<class TList>
+void readScalarList(const TMemberInfo &member, void *field, dom::element value)
 {
+    using Element = typename TList::value_type;
     auto &list = *static_cast<std::unique_ptr<TList> *>(field);
     if (value.is_null()) {
         list.reset();
@@ -313,10 +324,36 @@ void readScalarList(const TMemberInfo &member, void *field, dom::element value, 
         for (const dom::element item : items) {
             if (item.is_null() || item.is_array() || item.is_object())
                 raiseMember(member, item);
-            fresh->push_back(read(member, item));
+            fresh->push_back(readValue(std::type_identity<Element>(), member, item));
         }
     }
     list = std::move(fresh);
+}
+
+void readObjectList(const TMemberInfo &member, void *field, dom::element value)
+{
+    const TMemberInfo::TAccess &access = member.Access();
+    if (value.is_null()) {
+        access.ListReset(field, false, 0);
+        return;
+    }
+    dom::array items;
+    if (!listItems(member, value, items)) {
+        access.ListReset(field, true, 0);
+        return;
+    }
+    // Built aside and put in place whole, so that a failure leaves the old list.
+    const TClassInfo &element = access.ElementClass();
+    std::vector<std::unique_ptr<TSerializeObject>> built;
+    built.reserve(items.size());
+    for (const dom::element item : items) {
+        if (!item.is_object())
+            raiseMember(member, item);
+        built.push_back(readNewObject(element, dom::object(item)));
+    }
+    access.ListReset(field, true, built.size());
+    for (auto &item : built)
+        access.ListAppend(field, std::move(item));
 }
 
 // A member given by accessors (the root's nameClass): the value through its setter.
@@ -325,31 +362,14 @@ void readAccessorMember(TSerializeObject &target, const TMemberInfo &member, dom
     const TMemberInfo::TAccess &access = member.Access();
     if (!access.Setter)
         return;
-    switch (member.Kind()) {
-    case TMemberKind::Int32:
-        access.Setter(target, readInt32(member, value));
-        break;
-    case TMemberKind::Int64:
-        access.Setter(target, readInteger(member, value));
-        break;
-    case TMemberKind::Double:
-        access.Setter(target, readDouble(member, value));
-        break;
-    case TMemberKind::Boolean:
-        access.Setter(target, readBoolean(member, value));
-        break;
-    case TMemberKind::String:
-        access.Setter(target, readText(member, value));
-        break;
-    case TMemberKind::SString:
-        access.Setter(target, TSString(readText(member, value)));
-        break;
-    case TMemberKind::DateTime:
-        access.Setter(target, readDateTime(member, value));
-        break;
-    default:
-        raiseMember(member, value);
-    }
+    VisitMemberKind(member.Kind(), [&](auto visited) {
+        using K = decltype(visited);
+        if constexpr (K::IsValue)
+            access.Setter(target,
+                          TValue(readValue(std::type_identity<typename K::Type>(), member, value)));
+        else
+            raiseMember(member, value);
+    });
 }
 
 void readMember(TSerializeObject &target, const TMemberInfo &member, dom::element value)
@@ -360,70 +380,28 @@ void readMember(TSerializeObject &target, const TMemberInfo &member, dom::elemen
         return;
     }
     void *field = access.Address(target);
-    switch (member.Kind()) {
-    case TMemberKind::Int32:
-        *static_cast<std::int32_t *>(field) = readInt32(member, value);
-        break;
-    case TMemberKind::Int64:
-        *static_cast<std::int64_t *>(field) = readInteger(member, value);
-        break;
-    case TMemberKind::Double:
-        *static_cast<double *>(field) = readDouble(member, value);
-        break;
-    case TMemberKind::Boolean:
-        *static_cast<bool *>(field) = readBoolean(member, value);
-        break;
-    case TMemberKind::String:
-        *static_cast<QString *>(field) = readText(member, value);
-        break;
-    case TMemberKind::SString:
-        *static_cast<TSString *>(field) = readText(member, value);
-        break;
-    case TMemberKind::DateTime:
-        *static_cast<TDateTime *>(field) = readDateTime(member, value);
-        break;
-    case TMemberKind::Enum:
-        access.SetEnum(field, readEnum(member, value));
-        break;
-    case TMemberKind::Object:
-        if (value.is_null())
-            access.SetObject(field, nullptr);
-        else if (value.is_object())
-            access.SetObject(field, readNewObject(access.ElementClass(), dom::object(value)));
-        else
-            raiseMember(member, value);
-        break;
-    case TMemberKind::ListInt64:
-        readScalarList<TListInt64>(member, field, value, readInteger);
-        break;
-    case TMemberKind::ListString:
-        readScalarList<TListString>(member, field, value, readText);
-        break;
-    case TMemberKind::ListObject: {
-        if (value.is_null()) {
-            access.ListReset(field, false, 0);
-            break;
+    VisitMemberKind(member.Kind(), [&](auto visited) {
+        using K = decltype(visited);
+        using V = typename K::Type;
+        if constexpr (K::IsValue) {
+            *static_cast<V *>(field) = readValue(std::type_identity<V>(), member, value);
+        } else if constexpr (K::Kind == TMemberKind::Enum) {
+            access.SetEnum(field, readEnum(member, value));
+        } else if constexpr (K::Kind == TMemberKind::Object) {
+            if (value.is_null())
+                access.SetObject(field, nullptr);
+            else if (value.is_object())
+                access.SetObject(field, readNewObject(access.ElementClass(), dom::object(value)));
+            else
+                raiseMember(member, value);
+        } else if constexpr (K::IsScalarList) {
+            readScalarList<typename V::element_type>(member, field, value);
+        } else if constexpr (K::Kind == TMemberKind::ListObject) {
+            readObjectList(member, field, value);
+        } else {
+            static_assert(UnvisitedMemberKind<K>, "the JSON reader does not take this kind");
         }
-        dom::array items;
-        if (!listItems(member, value, items)) {
-            access.ListReset(field, true, 0);
-            break;
-        }
-        // Built aside and put in place whole, so that a failure leaves the old list.
-        const TClassInfo &element = access.ElementClass();
-        std::vector<std::unique_ptr<TSerializeObject>> built;
-        built.reserve(items.size());
-        for (const dom::element item : items) {
-            if (!item.is_object())
-                raiseMember(member, item);
-            built.push_back(readNewObject(element, dom::object(item)));
-        }
-        access.ListReset(field, true, built.size());
-        for (auto &item : built)
-            access.ListAppend(field, std::move(item));
-        break;
-    }
-    }
+    });
 }
 
 void readObject(TSerializeObject &target, dom::object object)
@@ -463,109 +441,90 @@ std::vector<std::unique_ptr<TSerializeObject>> readListObject(const TClassInfo &
 
 void writeObject(TJsonWriter &writer, const TSerializeObject &object);
 
-void writeAccessorMember(TJsonWriter &writer,
-                         const TSerializeObject &object,
-                         const TMemberInfo &member)
+// The writing of each plain value, by its C++ type (the absent value is null).
+void writeValue(TJsonWriter &writer, std::monostate)
 {
-    const TValue value = member.GetValue(object);
-    std::visit(
-        [&writer](const auto &v) {
-            using V = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<V, std::monostate>)
-                writer.Null();
-            else if constexpr (std::is_same_v<V, bool>)
-                writer.Boolean(v);
-            else if constexpr (std::is_same_v<V, std::int32_t> || std::is_same_v<V, std::int64_t>)
-                writer.Integer(v);
-            else if constexpr (std::is_same_v<V, double>)
-                writer.Double(v);
-            else if constexpr (std::is_same_v<V, TDateTime>)
-                writer.DateTime(v);
-            else
-                writer.String(v);
-        },
-        value);
+    writer.Null();
+}
+void writeValue(TJsonWriter &writer, bool value)
+{
+    writer.Boolean(value);
+}
+void writeValue(TJsonWriter &writer, std::int32_t value)
+{
+    writer.Integer(value);
+}
+void writeValue(TJsonWriter &writer, std::int64_t value)
+{
+    writer.Integer(value);
+}
+void writeValue(TJsonWriter &writer, double value)
+{
+    writer.Double(value);
+}
+void writeValue(TJsonWriter &writer, TDateTime value)
+{
+    writer.DateTime(value);
+}
+void writeValue(TJsonWriter &writer, const QString &value) // TSString too
+{
+    writer.String(value);
+}
+
+void writeEnum(TJsonWriter &writer, const TMemberInfo::TAccess &access, const void *field)
+{
+    const std::int64_t value = access.GetEnum(field);
+    for (const TEnumerator &e : *access.Enumerators) {
+        if (e.Value == value) {
+            writer.StringUtf8(e.NameUtf8);
+            return;
+        }
+    }
+    // A value without an identifier: its number, as the original writes it.
+    writer.Integer(value);
 }
 
 void writeMember(TJsonWriter &writer, const TSerializeObject &object, const TMemberInfo &member)
 {
     const TMemberInfo::TAccess &access = member.Access();
     if (!access.Address) {
-        writeAccessorMember(writer, object, member);
+        std::visit([&writer](const auto &value) { writeValue(writer, value); },
+                   member.GetValue(object));
         return;
     }
     const void *field = access.Address(const_cast<TSerializeObject &>(object));
-    switch (member.Kind()) {
-    case TMemberKind::Int32:
-        writer.Integer(*static_cast<const std::int32_t *>(field));
-        break;
-    case TMemberKind::Int64:
-        writer.Integer(*static_cast<const std::int64_t *>(field));
-        break;
-    case TMemberKind::Double:
-        writer.Double(*static_cast<const double *>(field));
-        break;
-    case TMemberKind::Boolean:
-        writer.Boolean(*static_cast<const bool *>(field));
-        break;
-    case TMemberKind::String:
-        writer.String(*static_cast<const QString *>(field));
-        break;
-    case TMemberKind::SString:
-        writer.String(*static_cast<const TSString *>(field));
-        break;
-    case TMemberKind::DateTime:
-        writer.DateTime(*static_cast<const TDateTime *>(field));
-        break;
-    case TMemberKind::Enum: {
-        const std::int64_t value = access.GetEnum(field);
-        bool written = false;
-        for (const TEnumerator &e : *access.Enumerators) {
-            if (e.Value == value) {
-                writer.StringUtf8(e.NameUtf8);
-                written = true;
-                break;
-            }
+    VisitMemberKind(member.Kind(), [&](auto visited) {
+        using K = decltype(visited);
+        using V = typename K::Type;
+        if constexpr (K::IsValue) {
+            writeValue(writer, *static_cast<const V *>(field));
+        } else if constexpr (K::Kind == TMemberKind::Enum) {
+            writeEnum(writer, access, field);
+        } else if constexpr (K::Kind == TMemberKind::Object) {
+            if (const TSerializeObject *nested = access.GetObject(field))
+                writeObject(writer, *nested);
+            else
+                writer.Null();
+        } else if constexpr (K::IsScalarList) {
+            const V &list = *static_cast<const V *>(field);
+            writeListHelper(writer, list != nullptr, [&] {
+                for (const auto &item : *list)
+                    writeValue(writer, item);
+            });
+        } else if constexpr (K::Kind == TMemberKind::ListObject) {
+            writeListHelper(writer, access.ListExists(field), [&] {
+                const std::size_t count = access.ListCount(field);
+                for (std::size_t i = 0; i < count; ++i) {
+                    if (const TSerializeObject *item = access.ListItem(field, i))
+                        writeObject(writer, *item);
+                    else
+                        writer.Null();
+                }
+            });
+        } else {
+            static_assert(UnvisitedMemberKind<K>, "the JSON writer does not take this kind");
         }
-        if (!written) // a value without an identifier: its number, as the original writes it
-            writer.Integer(value);
-        break;
-    }
-    case TMemberKind::Object:
-        if (const TSerializeObject *nested = access.GetObject(field))
-            writeObject(writer, *nested);
-        else
-            writer.Null();
-        break;
-    case TMemberKind::ListInt64: {
-        const auto &list = *static_cast<const std::unique_ptr<TListInt64> *>(field);
-        writeListHelper(writer, list != nullptr, [&] {
-            for (const std::int64_t id : *list)
-                writer.Integer(id);
-        });
-        break;
-    }
-    case TMemberKind::ListString: {
-        const auto &list = *static_cast<const std::unique_ptr<TListString> *>(field);
-        writeListHelper(writer, list != nullptr, [&] {
-            for (const QString &text : *list)
-                writer.String(text);
-        });
-        break;
-    }
-    case TMemberKind::ListObject: {
-        writeListHelper(writer, access.ListExists(field), [&] {
-            const std::size_t count = access.ListCount(field);
-            for (std::size_t i = 0; i < count; ++i) {
-                if (const TSerializeObject *item = access.ListItem(field, i))
-                    writeObject(writer, *item);
-                else
-                    writer.Null();
-            }
-        });
-        break;
-    }
-    }
+    });
 }
 
 void writeObject(TJsonWriter &writer, const TSerializeObject &object)

@@ -4,6 +4,7 @@
 #include "App.Base.Presenter.SubCadastro.h"
 #include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
+#include "App.Lib.Utils.h"
 #include "Common.Base.ClassInfo.Build.h"
 #include "Common.Base.Dto.h"
 #include "DateTime.h"
@@ -316,7 +317,11 @@ TEST_F(BasePresenterTest, NotModifiedKeepsRowsOfTheSameRequestButANewSearchGetsA
     backend.on("GET", "/lista-teste", FakeReply::empty(304));
     loadListOnWorker();
     EXPECT_EQ(codes(), (QStringList { "A", "B" })) << "the same request: the rows still hold";
-    EXPECT_FALSE(waitFor([&] { return callbacks > 1; }, 100));
+    // A callback of that load would have been queued before this one, and so would have run first.
+    bool later = false;
+    TAppUtils::DelayedCurrentThreadExecute([&] { later = true; });
+    ASSERT_TRUE(waitFor([&] { return later; }));
+    EXPECT_EQ(callbacks, 1);
     EXPECT_EQ(presenter->afterFillCount, 2);
 
     presenter->TextSearch = QStringLiteral("zzz");

@@ -262,7 +262,7 @@ TEST_F(ApplicationLogoutTest, AnsweredNoArmsTheLockAndRestartsTheCount)
     EXPECT_TRUE(steps.empty());
     EXPECT_TRUE(application().IsBloqueio);
     EXPECT_TRUE(application().TimerInatividade().isActive());
-    EXPECT_EQ(application().TimerInatividade().interval(), TApplicationZunta::InactivityInterval);
+    EXPECT_EQ(application().TimerInatividade().interval(), 300000);
 }
 
 TEST_F(ApplicationLogoutTest, AnsweredYesExpiresTheTokenLogsInAgainAndRebuildsTheMenu)
@@ -299,7 +299,7 @@ TEST_F(ApplicationLogoutTest, ExpiryWithTheLockArmedLogsTheSameUserInAgain)
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
     EXPECT_EQ(application().FormOpened(JanelaA), a);
     EXPECT_TRUE(application().TimerInatividade().isActive());
-    EXPECT_EQ(application().TimerInatividade().interval(), TApplicationZunta::InactivityInterval);
+    EXPECT_EQ(application().TimerInatividade().interval(), 300000);
 }
 
 TEST_F(ApplicationTest, InputInsideADockedWindowRestartsTheCountButPaintingDoesNot)
@@ -323,7 +323,7 @@ TEST_F(ApplicationTest, InputInsideADockedWindowRestartsTheCountButPaintingDoesN
     QCoreApplication::sendEvent(edit, &key);
     EXPECT_TRUE(application().IsBloqueio);
     EXPECT_TRUE(application().TimerInatividade().isActive());
-    EXPECT_EQ(application().TimerInatividade().interval(), TApplicationZunta::InactivityInterval);
+    EXPECT_EQ(application().TimerInatividade().interval(), 300000);
 }
 
 TEST_F(ApplicationTest, BoundControlsReportActivity)

@@ -59,9 +59,12 @@ TEST_F(FillListToDataSetTest, NoListLeavesTheTableAndNeverCallsBack)
     table.FieldByName(QStringLiteral("NOME"))->SetAsString(QStringLiteral("KEPT"));
     table.Post();
     TAppUtils::fillListToDataSet<TFillRowDto>(nullptr, table, callback());
-    QCoreApplication::processEvents();
     EXPECT_EQ(table.RecordCount(), 1);
-    EXPECT_FALSE(waitFor([&] { return calls > 0; }, 100));
+    // A callback would have been queued before this one, and so would have run first.
+    bool later = false;
+    TAppUtils::DelayedCurrentThreadExecute([&] { later = true; });
+    ASSERT_TRUE(waitFor([&] { return later; }));
+    EXPECT_EQ(calls, 0);
 }
 
 TEST_F(FillListToDataSetTest, EmptyListEmptiesTheTableAndCallsBackOnceLaterOnTheMainThread)
