@@ -19,6 +19,7 @@
 
 #include "ShellWindows.h"
 #include "support/WaitFor.h"
+#include "support/WaitIdle.h"
 
 #include <QThread>
 
@@ -221,11 +222,6 @@ protected:
     {
         form.reset(TFormBase::Create<TFormCadastroPrincipalTeste>(AFiltro));
         form->ProcCloseForm = [this] { ++closed; };
-    }
-    static void waitIdle()
-    {
-        ASSERT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
-        QCoreApplication::processEvents();
     }
     // Lists the page of kPage and returns its one row.
     TFrameBaseAdapterCadastro *listRows()
