@@ -2,8 +2,6 @@
 
 #include "App.Base.Adapter.Cadastro.h"
 
-class TLabel;
-
 // A row of the system-list registration list: the item's description, its code and the list
 // (type) it belongs to, with the registration row's edit, remove and view buttons.
 class TListaSistemaFrameAdapter final : public TFrameBaseAdapterCadastro

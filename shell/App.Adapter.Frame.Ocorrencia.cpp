@@ -1,10 +1,8 @@
 #include "App.Adapter.Frame.Ocorrencia.h"
 
-#include "App.Lib.Exception.h"
-
 #include "Label.h"
+#include "MemTable.h"
 #include "SpeedButton.h"
-#include "TextSettings.h"
 
 TOcorrenciaFrameAdapter::TOcorrenciaFrameAdapter(QWidget *AOwner, const QString &name)
     : TFrameBaseAdapterCadastro(AOwner, name)
@@ -13,33 +11,36 @@ TOcorrenciaFrameAdapter::TOcorrenciaFrameAdapter(QWidget *AOwner, const QString 
     SpeedButtonRemove->setVisible(false);
     SpeedButtonView->setVisible(false);
 
-    LabelLocalAlteracao = AddLabel(QStringLiteral("LabelLocalAlteracao"), QString(), 184, 8);
-    LabelLocalAlteracao->setAutoSize(false);
-    LabelLocalAlteracao->setSize(571, 24);
-    LabelLocalAlteracao->setFontSize(15);
-    LabelTitleIDObjeto = AddLabel(
-        QStringLiteral("LabelTitleIDObjeto"), QStringLiteral("ID do Registro:"), 184, 40);
-    LabelIDObjeto = AddLabel(QStringLiteral("LabelIDObjeto"), QString(), 269, 40);
-    LabelTitleDataCadastro
-        = AddLabel(QStringLiteral("LabelTitleDataCadastro"), QStringLiteral("Data:"), 316, 40);
-    LabelDataCadastro = AddLabel(QStringLiteral("LabelDataCadastro"), QString(), 353, 40);
-    LabelTitleUsuario
-        = AddLabel(QStringLiteral("LabelTitleUsuario"), QStringLiteral("Usuário:"), 484, 40);
-    LabelUsuario = AddLabel(QStringLiteral("LabelUsuario"), QString(), 528, 40);
-    LabelTitleOcorrencia
-        = AddLabel(QStringLiteral("LabelTitleOcorrencia"), QStringLiteral("Ocorrência:"), 788, 40);
-    LabelOcorrencia = AddLabel(QStringLiteral("LabelOcorrencia"), QString(), 865, 40);
+    LabelLocalAlteracao = AddHeadline(u"LabelLocalAlteracao", u"DESCRICAO_CLASSE");
+    AddField(LabelTitleIDObjeto,
+             LabelIDObjeto,
+             { u"IDObjeto", u"ID do Registro:", 184, 269, 40, u"ID_OBJETO" });
+    AddField(LabelTitleDataCadastro,
+             LabelDataCadastro,
+             { u"DataCadastro", u"Data:", 316, 353, 40, u"DATA_CADASTRO" });
+    AddField(
+        LabelTitleUsuario, LabelUsuario, { u"Usuario", u"Usuário:", 484, 528, 40, u"USUARIO" });
+    AddField(
+        LabelTitleOcorrencia, LabelOcorrencia, { u"Ocorrencia", u"Ocorrência:", 788, 865, 40 });
 
-    SpeedButtonVisualizarAlteracoes
-        = new TSpeedButton(LayoutButtons, QStringLiteral("SpeedButtonVisualizarAlteracoes"));
-    SpeedButtonVisualizarAlteracoes->setStyleLookup(QStringLiteral("passwordeditbutton"));
-    SpeedButtonVisualizarAlteracoes->setWidth(34);
-    SpeedButtonVisualizarAlteracoes->setAlign(TAlignLayout::Right);
-    SpeedButtonVisualizarAlteracoes->OnClick = [this](QObject *) {
-        TDravikHandleException::Guard([this] { SpeedButtonVisualizarAlteracoesClick(); });
-    };
+    SpeedButtonVisualizarAlteracoes = AddButton(QStringLiteral("SpeedButtonVisualizarAlteracoes"),
+                                                QStringLiteral("passwordeditbutton"),
+                                                [this] { SpeedButtonVisualizarAlteracoesClick(); });
 
     SetupLabels();
+}
+
+void TOcorrenciaFrameAdapter::fillRow(const TMemTable &ADataSet)
+{
+    auto flag = [&ADataSet](const char *AField) {
+        return ADataSet.FieldByName(QLatin1String(AField))->AsBoolean();
+    };
+    FOcorrencia = ADataSet.FieldByName(QStringLiteral("OCORRENCIA"))->AsString();
+    LabelOcorrencia->setText(DescricaoOcorrencia(flag("IS_REGISTRO_ALTERADO"),
+                                                 flag("IS_REGISTRO_REMOVIDO"),
+                                                 flag("IS_OCORRENCIA_MANUAL"),
+                                                 flag("IS_NOVO_REGISTRO"),
+                                                 FOcorrencia));
 }
 
 void TOcorrenciaFrameAdapter::SpeedButtonVisualizarAlteracoesClick()

@@ -44,6 +44,10 @@ public:
                                        bool AIsNovoRegistro,
                                        const QString &AOcorrencia);
 
+protected:
+    // The occurrence's text and what the row says happened, from its flags.
+    void fillRow(const TMemTable &ADataSet) override;
+
 private:
     TProcFrame FProcVisualizarAlteracoes;
     QString FOcorrencia;

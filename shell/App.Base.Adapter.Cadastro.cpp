@@ -8,24 +8,16 @@ TFrameBaseAdapterCadastro::TFrameBaseAdapterCadastro(QWidget *AOwner, const QStr
     : TFrameBaseAdapter(AOwner, name)
 {
     LayoutButtons->setWidth(111);
-    // Right-aligned in creation order, so that they read view, remove, edit from the left.
-    auto makeButton = [this](const QString &name, const QString &style, int x) {
-        auto *button = new TSpeedButton(LayoutButtons, name);
-        button->setStyleLookup(style);
-        button->setWidth(34);
-        button->setPositionX(x);
-        button->setAlign(TAlignLayout::Right);
-        return button;
-    };
-    SpeedButtonEdit
-        = makeButton(QStringLiteral("SpeedButtonEdit"), QStringLiteral("composetoolbutton"), 74);
-    SpeedButtonRemove
-        = makeButton(QStringLiteral("SpeedButtonRemove"), QStringLiteral("trashtoolbutton"), 40);
-    SpeedButtonView
-        = makeButton(QStringLiteral("SpeedButtonView"), QStringLiteral("searchtoolbutton"), 6);
-    SpeedButtonEdit->OnClick = [this](QObject *) { SpeedButtonEditClick(); };
-    SpeedButtonRemove->OnClick = [this](QObject *) { SpeedButtonRemoveClick(); };
-    SpeedButtonView->OnClick = [this](QObject *) { SpeedButtonViewClick(); };
+    // Each at the left of the one before, so that they read view, remove, edit from the left.
+    SpeedButtonEdit = AddButton(QStringLiteral("SpeedButtonEdit"),
+                                QStringLiteral("composetoolbutton"),
+                                [this] { SpeedButtonEditClick(); });
+    SpeedButtonRemove = AddButton(QStringLiteral("SpeedButtonRemove"),
+                                  QStringLiteral("trashtoolbutton"),
+                                  [this] { SpeedButtonRemoveClick(); });
+    SpeedButtonView = AddButton(QStringLiteral("SpeedButtonView"),
+                                QStringLiteral("searchtoolbutton"),
+                                [this] { SpeedButtonViewClick(); });
 }
 
 void TFrameBaseAdapterCadastro::SpeedButtonEditClick()

@@ -5,10 +5,14 @@
 #include "App.Lib.Theme.h"
 #include "Image.h"
 #include "Label.h"
+#include "MemTable.h"
 #include "Shapes.h"
+#include "SpeedButton.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -93,6 +97,51 @@ TLabel *TFrameBaseAdapter::AddLabel(const QString &AName, const QString &AText, 
     return label;
 }
 
+TSpeedButton *TFrameBaseAdapter::AddButton(const QString &AName,
+                                           const QString &AStyle,
+                                           std::function<void()> AClick)
+{
+    auto *button = new TSpeedButton(LayoutButtons, AName);
+    button->setStyleLookup(AStyle);
+    button->setWidth(34);
+    button->setAlign(TAlignLayout::Right);
+    button->OnClick = [click = std::move(AClick)](QObject *) { click(); };
+    return button;
+}
+
+TLabel *TFrameBaseAdapter::AddHeadline(QStringView AName, QStringView AColumn)
+{
+    TLabel *label = AddLabel(AName.toString(), QString(), 184, 8);
+    label->setAutoSize(false);
+    label->setSize(571, 24);
+    label->setFontSize(15);
+    AddColumn(label, AColumn.toString());
+    return label;
+}
+
+void TFrameBaseAdapter::AddField(TLabel *&ATitle, TLabel *&AValue, const TFrameField &AField)
+{
+    const QString name = AField.Name.toString();
+    ATitle = AddLabel(
+        QStringLiteral("LabelTitle") + name, AField.Title.toString(), AField.TitleX, AField.Y);
+    AValue = AddLabel(QStringLiteral("Label") + name, QString(), AField.ValueX, AField.Y);
+    if (!AField.Column.isEmpty())
+        AddColumn(AValue, AField.Column.toString());
+    FFields.emplace_back(ATitle, AValue);
+}
+
+void TFrameBaseAdapter::AddColumn(TLabel *ALabel, const QString &AColumn)
+{
+    FColumns.push_back({ ALabel, AColumn });
+}
+
+void TFrameBaseAdapter::FillRecord(const TMemTable &ADataSet)
+{
+    for (const TFrameColumn &column : FColumns)
+        column.Label->setText(ADataSet.FieldByName(column.Column)->DisplayText());
+    fillRow(ADataSet);
+}
+
 void TFrameBaseAdapter::SetupLabels()
 {
     const TThemeApp &theme = TThemeApp::Instance();
@@ -114,6 +163,9 @@ void TFrameBaseAdapter::SetupLabels()
         if (name == QStringLiteral("LabelID") || name == QStringLiteral("LabelRegistro"))
             label->setFontSize(9);
     }
+    // The theme's font may make a title wider than the gap left for it: its value then follows.
+    for (auto [title, value] : FFields)
+        value->setPositionX(std::max(value->x(), title->x() + title->width() + 4));
 }
 
 void TFrameBaseAdapter::AdjustLabelToScreen(TLabel *ALabel, bool AIsTitle, int AWorkAreaWidth)

@@ -255,6 +255,8 @@ void TFormBaseMetodoCadastro::SetInfoPresenter()
 {
     if (!FPresenter)
         return;
+    // The edits bound with Bind take their maximum lengths from the list table's columns.
+    FPresenter->ManagerControls().SetColumns(&FPresenter->DataSetInfo());
     FPresenter->SetProcAfterFillListControl([this] { afterFillListControl(); });
     FPresenter->SetProcFillListControl([this] { fillListControl(); });
     FPresenter->ProcReloadDados = [this] { reloadDados(); };

@@ -4,11 +4,13 @@
 #include "App.Lib.Theme.h"
 #include "CheckBox.h"
 #include "Common.Base.Serialize.h"
+#include "Common.Lib.Utils.h"
 #include "DateEdit.h"
 #include "Edit.h"
 #include "FormatSettings.h"
 #include "Label.h"
 #include "Memo.h"
+#include "MemTable.h"
 #include "SysUtils.h"
 
 #include <QFontMetrics>
@@ -71,6 +73,117 @@ void prepareCaption(TLabel *ACaption, const QString &ATitle)
 
 } // namespace
 
+TItemControlBuilder::TItemControlBuilder(TManagerControl &AManager, TItemControl &AItem)
+    : m_manager(AManager)
+    , m_item(AItem)
+{ }
+
+TItemControlBuilder &TItemControlBuilder::Required(bool AValue)
+{
+    m_item.IsRequired = AValue;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::Upper(bool AValue)
+{
+    m_item.IsUpper = AValue;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::Caption(TLabel *ACaption)
+{
+    m_item.CaptionControl = ACaption;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::MaxLength(int AValue)
+{
+    m_item.MaxLength = AValue;
+    m_manager.m_lengthOfColumn.erase(&m_item);
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::DigitsOnly()
+{
+    m_item.TypeFormat = TFormatterEdit::Personalizado;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::Format(TFormatterEdit AFormat, const QString &AMaskCustom)
+{
+    m_item.TypeFormat = AFormat;
+    m_item.MaskCustom = AMaskCustom;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::Decimals(int AValue)
+{
+    m_item.DecimalsPlaces = AValue;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::NotClear(bool AValue)
+{
+    m_item.NotClear = AValue;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::IgnoreSave(bool AValue)
+{
+    m_item.IgnoreSave = AValue;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::Default(const QString &AValue)
+{
+    m_item.ValueDefault = AValue;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::Disabled(bool AValue)
+{
+    m_item.SetDesactiveEnabled(AValue);
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::Lookup(const QString &AClassPesquisa,
+                                                 const QString &AValueFixFilter)
+{
+    m_item.ValueFixFilter = AValueFixFilter;
+    m_item.SetClassPesquisa(AClassPesquisa);
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::CodigoPersonalizado(bool AValue)
+{
+    m_item.CodigoPersonalizado = AValue;
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::Cadastro(const QString &AFormClassName)
+{
+    m_item.SetFormClassCadastro(AFormClassName);
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::OnChange(TNotifyEvent AProc)
+{
+    m_item.ProcChange = std::move(AProc);
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::OnPesquisa(TProcPesquisa AProc)
+{
+    m_item.ProcPesquisa = std::move(AProc);
+    return *this;
+}
+
+TItemControlBuilder &TItemControlBuilder::BeforeSearch(TProcSearch AProc)
+{
+    m_item.ProcBeforeSearch = std::move(AProc);
+    return *this;
+}
+
 TManagerControl::TManagerControl() = default;
 
 TManagerControl::~TManagerControl() = default;
@@ -79,6 +192,24 @@ TItemControl &TManagerControl::AddItemControl()
 {
     m_listControlsFill.push_back(std::make_unique<TItemControl>());
     return *m_listControlsFill.back();
+}
+
+TItemControlBuilder TManagerControl::Bind(QWidget *AControl, const QString &ATitle)
+{
+    TItemControl &item = AddItemControl();
+    item.TitleControl = ATitle;
+    item.SetControl(AControl);
+    m_lengthOfColumn.insert(&item);
+    return TItemControlBuilder(*this, item);
+}
+
+void TManagerControl::takeColumnLength(TItemControl &AItem) const
+{
+    // The property's name is final only now: a lookup edit binds "Id" and its name.
+    const TField *column = m_columns
+        ? m_columns->FindField(TUtils::convertClassPropToTableField(AItem.GetRttiPropName(false)))
+        : nullptr;
+    AItem.MaxLength = column ? column->Size() : 0;
 }
 
 void TManagerControl::SetProcFillListControl(TProc AProc)
@@ -93,6 +224,7 @@ void TManagerControl::SetProcFillListControl(TProc AProc)
 
 void TManagerControl::ClearListControls()
 {
+    m_lengthOfColumn.clear();
     m_listControlsFill.clear();
 }
 
@@ -113,6 +245,8 @@ void TManagerControl::setPropertiesControls()
         QWidget *control = item->Control();
         if (!control)
             continue;
+        if (m_lengthOfColumn.contains(item.get()))
+            takeColumnLength(*item);
         if (auto *edit = qobject_cast<TEdit *>(control)) {
             edit->setMaxLength(item->MaxLength);
             edit->setTextFont(theme.FontApp().SecondaryFont());

@@ -20,6 +20,7 @@
 
 #include "ShellWindows.h"
 #include "support/WaitFor.h"
+#include "support/WaitIdle.h"
 
 #include "App.Lib.FormContainer.h"
 
@@ -286,11 +287,6 @@ protected:
     {
         form.reset(TFormBase::Create<TFormCadastroPrincipalTeste>(AFiltro, ALookupOwner));
         form->ProcCloseForm = [this] { ++closed; };
-    }
-    static void waitIdle()
-    {
-        ASSERT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
-        QCoreApplication::processEvents();
     }
     // Lists the page of kPage and returns its one row.
     TFrameBaseAdapterCadastro *listRows()

@@ -16,6 +16,7 @@
 
 #include "ShellWindows.h"
 #include "support/WaitFor.h"
+#include "support/WaitIdle.h"
 
 #include <gtest/gtest.h>
 
@@ -151,11 +152,6 @@ protected:
         waitIdle();
         form.reset();
         ShellWindowsTest::TearDown();
-    }
-    static void waitIdle()
-    {
-        ASSERT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
-        QCoreApplication::processEvents();
     }
     // Opens record 5 for editing and waits for it.
     void openExisting()

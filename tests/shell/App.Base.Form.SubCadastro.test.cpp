@@ -23,6 +23,7 @@
 #include "ChildListTestPresenter.h"
 #include "ShellWindows.h"
 #include "support/WaitFor.h"
+#include "support/WaitIdle.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -348,11 +349,6 @@ protected:
         waitIdle();
         form.reset();
         ShellWindowsTest::TearDown();
-    }
-    static void waitIdle()
-    {
-        ASSERT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
-        QCoreApplication::processEvents();
     }
     // Opens holder 5 with its dependants and their services, and shows the dependants' group.
     void openHolder()

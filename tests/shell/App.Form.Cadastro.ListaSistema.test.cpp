@@ -1,20 +1,14 @@
 #include "App.Form.Cadastro.ListaSistema.h"
 
 #include "App.Adapter.Frame.ListaSistema.h"
-#include "App.Lib.Application.h"
-#include "App.Lib.ForcaSenha.h"
 #include "CheckBox.h"
-#include "Common.Lib.Utils.h"
 #include "Edit.h"
 #include "Label.h"
 #include "ScrollBox.h"
 #include "SpeedButton.h"
 #include "TabControl.h"
 
-#include "ShellWindows.h"
-#include "support/DemoBackend.h"
-#include "support/FakeConnection.h"
-#include "support/ScriptedDialogs.h"
+#include "support/RegistrationWindowFixture.h"
 #include "support/WaitFor.h"
 #include "support/WidgetInput.h"
 
@@ -35,90 +29,32 @@ const QString kQuestionRefresh
 constexpr int kYes = 6;
 constexpr int kNo = 7;
 
-// The demo user logged in to the stand-in back end served from the repository's seed, with the
-// window opened by its class name (as its menu item does) and docked in the main window.
-class FormCadastroListaSistemaTest : public ::testing::Test
+class FormCadastroListaSistemaTest
+    : public RegistrationWindowFixture<TFormCadastroListaSistema, TListaSistemaFrameAdapter>
 {
 protected:
-    void SetUp() override
-    {
-        fake.connection().Logar(QStringLiteral("demo"), DigestSenha(QStringLiteral("demo1234")));
-        principal.reset(TFormBase::Create<TFormPrincipalTeste>());
-        principal->Install();
-        principal->show();
-        auto &application = TApplicationZunta::GetInstance();
-        application.OpenForm(nullptr, QStringLiteral("TFormCadastroListaSistema"));
-        form = dynamic_cast<TFormCadastroListaSistema *>(
-            application.FormOpened(QStringLiteral("TFormCadastroListaSistema")));
-        ASSERT_NE(form, nullptr);
-    }
-    void TearDown() override
-    {
-        waitIdle();
-        TApplicationZunta::ResetInstance();
-        FlushDeletes();
-        principal.reset();
-    }
+    FormCadastroListaSistemaTest()
+        : RegistrationWindowFixture("TFormCadastroListaSistema", "/lista-sistema")
+    { }
 
-    static void waitIdle()
-    {
-        ASSERT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
-        QCoreApplication::processEvents();
-    }
-    void search(const QString &AText)
-    {
-        form->EditPesquisar->setText(AText);
-        form->SearchEditButtonPesquisar->click();
-        waitIdle();
-    }
     // The listed rows as "code|description|type".
-    QStringList rows()
+    QStringList rows() const
     {
-        FlushDeletes();
         QStringList texts;
         for (TListaSistemaFrameAdapter *frame : frames())
             texts << frame->LabelCodigo->text() + u'|' + frame->LabelDescricao->text() + u'|'
                     + frame->LabelTipo->text();
         return texts;
     }
-    QList<TListaSistemaFrameAdapter *> frames() const
+    TListaSistemaFrameAdapter *frameOf(const QString &ACodigo) const
     {
-        QList<TListaSistemaFrameAdapter *> listed;
-        for (auto *frame : form->VertScrollBoxDados->findChildren<TListaSistemaFrameAdapter *>())
-            if (!frame->isHidden())
-                listed << frame;
-        return listed;
-    }
-    TListaSistemaFrameAdapter *frameOf(const QString &ACodigo)
-    {
-        FlushDeletes();
-        for (TListaSistemaFrameAdapter *frame : frames())
-            if (frame->LabelCodigo->text() == ACodigo)
-                return frame;
-        return nullptr;
-    }
-    bool recordTabActive() const
-    {
-        return form->TabControlCadastro->activeTab() == form->TabItemEdicao;
-    }
-    // The body of the last save, as the back end received it.
-    QJsonObject lastPost()
-    {
-        const auto post = demo.backend().last("POST", "/lista-sistema");
-        return post ? QJsonDocument::fromJson(QByteArray::fromStdString(post->body)).object()
-                    : QJsonObject();
+        return RegistrationWindowFixture::frameOf(&TListaSistemaFrameAdapter::LabelCodigo, ACodigo);
     }
     static void retype(TEdit *AEdit, const QString &AText)
     {
         AEdit->clear();
         typeText(AEdit, AText);
     }
-
-    DemoBackend demo { QStringLiteral(ZUNTA_SOURCE_DIR "/fake-backend/seed.json") };
-    FakeConnection fake { demo.backend() };
-    ScriptedDialogs dialogs;
-    std::unique_ptr<TFormPrincipalTeste> principal;
-    TFormCadastroListaSistema *form = nullptr;
 };
 
 TEST_F(FormCadastroListaSistemaTest, ListsTheItemsWithCodeDescriptionAndType)

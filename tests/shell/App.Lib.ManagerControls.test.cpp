@@ -11,6 +11,7 @@
 #include "FormatSettings.h"
 #include "Label.h"
 #include "Memo.h"
+#include "MemTable.h"
 #include "SysUtils.h"
 
 #include <QApplication>
@@ -645,6 +646,43 @@ TEST_F(ManagerControlTest, TimeEditShowsHoursAndMinutesOfTheProperty)
     entity.Hora = 0.75;
     manager.SetValueControlFromObject(entity, false);
     EXPECT_EQ(editHora->text(), QStringLiteral("18:00"));
+}
+
+// One line per binding: an edit's maximum length is the size of its property's column in the
+// list table, unless the line gives one.
+TEST(ManagerControlBindTest, EditsTakeTheirMaximumLengthFromTheirColumnUnlessGivenOne)
+{
+    QWidget window;
+    auto *editNome = new TEdit(&window, QStringLiteral("EditNome"));
+    auto *labelNome = new TLabel(&window, QStringLiteral("LabelNome"));
+    auto *editObservacao = new TEdit(&window, QStringLiteral("EditObservacao"));
+    auto *editApelido = new TEdit(&window, QStringLiteral("EditApelido"));
+    auto *editPessoa = new TEdit(&window, QStringLiteral("EditPessoa"));
+    TMemTable columns;
+    columns.AddField(QStringLiteral("NOME"), TFieldType::String, 60);
+    columns.AddField(QStringLiteral("OBSERVACAO"), TFieldType::String, 200);
+    columns.AddField(QStringLiteral("ID_PESSOA"), TFieldType::LargeInt);
+    columns.AddField(QStringLiteral("PESSOA"), TFieldType::String, 80);
+    TManagerControl manager;
+    manager.SetColumns(&columns);
+    manager.SetProcFillListControl([&] {
+        manager.Bind(editNome, QStringLiteral("Nome")).Required().Upper().Caption(labelNome);
+        manager.Bind(editObservacao, QStringLiteral("Observação")).MaxLength(30);
+        manager.Bind(editApelido, QStringLiteral("Apelido"));
+        manager.Bind(editPessoa, QStringLiteral("Pessoa"))
+            .Lookup(QStringLiteral("TPesquisaPessoa"));
+    });
+
+    EXPECT_EQ(editNome->maxLength(), 60);
+    EXPECT_EQ(editObservacao->maxLength(), 30) << "the line's own length wins";
+    EXPECT_EQ(editApelido->maxLength(), 0) << "no column, no limit";
+    EXPECT_EQ(editPessoa->maxLength(), 0) << "a lookup edit binds IdPessoa, a number column";
+    const TItemControl &nome = *manager.ListControlsFill().front();
+    EXPECT_EQ(nome.TitleControl, QStringLiteral("Nome"));
+    EXPECT_TRUE(nome.IsRequired);
+    EXPECT_EQ(editNome->charCase(), TEditCharCase::UpperCase);
+    EXPECT_EQ(labelNome->text(), QStringLiteral("Nome"));
+    EXPECT_TRUE(manager.ListControlsFill().back()->IsPesquisa());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ScrollBox.h"
 #include "Shapes.h"
 
+#include "ApplicationGuard.h"
 #include "FakeConnection.h"
 #include "ScriptedDialogs.h"
 
@@ -18,6 +19,7 @@ namespace {
 
 TEST(FormAlertTest, ShowsTheTextUnderTheWarningsTitleWithoutAskingForPermission)
 {
+    const ApplicationGuard application;
     ScriptedDialogs dialogs;
     FakeBackend backend;
     FakeConnection fake { backend };

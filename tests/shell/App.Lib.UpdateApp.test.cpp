@@ -1,5 +1,6 @@
 #include "App.Lib.UpdateApp.h"
 
+#include "ApplicationGuard.h"
 #include "FakeBackend.h"
 #include "FileDate.h"
 
@@ -17,6 +18,7 @@ namespace {
 class UpdateAppTest : public ::testing::Test
 {
 protected:
+    const ApplicationGuard application;
     QTemporaryDir home;
     QTemporaryDir shared;
     FakeBackend server;
