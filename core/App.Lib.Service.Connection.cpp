@@ -124,6 +124,9 @@ void TServiceConnection::LoadConfiguration()
     m_baseUrlApiAuth = readBaseUrl(ini, QStringLiteral("API-AUTH"));
     m_baseUrlWebService = readBaseUrl(ini, QStringLiteral("WEBSERVICE"));
     m_baseUrlApiReport = readBaseUrl(ini, QStringLiteral("API-REPORT"));
+    // Optional: without it the postal-code lookup finds nothing.
+    if (!ini.ReadString(QStringLiteral("API-CEP"), QStringLiteral("Host")).trimmed().isEmpty())
+        m_baseUrlApiCep = readBaseUrl(ini, QStringLiteral("API-CEP"));
 }
 
 TDateTime TServiceConnection::now() const

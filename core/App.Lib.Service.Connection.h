@@ -69,6 +69,9 @@ public:
     const QString &BaseUrlWebService() const { return m_baseUrlWebService; }
     const QString &BaseUrlApiReport() const { return m_baseUrlApiReport; }
     const QString &BaseUrlApiAuth() const { return m_baseUrlApiAuth; }
+    // The public postal-code service's base address (section "API-CEP"); empty when the section
+    // names no host.
+    const QString &BaseUrlApiCep() const { return m_baseUrlApiCep; }
 
     // Tests: the local clock the token's validity is judged by (Now by default).
     void SetClock(TClock AClock);
@@ -86,6 +89,7 @@ private:
     QString m_baseUrlWebService;
     QString m_baseUrlApiReport;
     QString m_baseUrlApiAuth;
+    QString m_baseUrlApiCep;
 
     // Guards the credentials, the company, the password-change flag, the token and its expiry,
     // so that every reader sees them whole. Never held across a request.

@@ -1,7 +1,8 @@
 // The stand-in back end: serves the seed file on 127.0.0.1 and a free port until SIGINT or
 // SIGTERM. Usage: fake-backend [--seed FILE] [--port-file FILE] [--config-folder FOLDER]
 //   --port-file      writes the port there once the server listens
-//   --config-folder  writes "zunta_conf.ini" there, pointing at the server
+//   --config-folder  writes "zunta_conf.ini" there, pointing at the server (the postal-code
+//                    service's section "API-CEP" included)
 // The port is also printed as "port <n>" on standard output.
 
 #include "DemoBackend.h"
@@ -50,7 +51,7 @@ int main(int argc, char **argv)
         DemoBackend demo(seed);
         const unsigned short port = demo.port();
         if (!configFolder.isEmpty())
-            demo.backend().writeConfig(configFolder);
+            demo.writeConfig(configFolder);
         if (!portFile.isEmpty()) {
             QFile file(portFile);
             if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -2,6 +2,7 @@
 
 #include "App.Base.Adapter.Pesquisa.h"
 #include "App.Base.Form.Pesquisa.h"
+#include "App.Interf.Service.Endereco.h"
 #include "App.Presenter.Classes.h"
 #include "App.Presenter.ListaSistema.h"
 #include "Common.Base.ClassInfo.h"
@@ -754,15 +755,20 @@ void TPesquisaCatalogo::fillFrameItem(TMemTable &DataSet, TFrameBaseAdapter *&Fr
     TPesquisa::fillFrameItem(DataSet, Frame);
 }
 
-std::int64_t TPesquisaCatalogo::findEndereco(const QString &APath, const QString &ASearch)
+template<class I>
+I &TPesquisaCatalogo::finder()
 {
     instancePresenter();
-    TBaseService &service = *Presenter()->Service();
-    service.ClearRequest();
-    service.ExecuteGet(service.ResourceName() + APath, ASearch, QString(), true, 1, 100, QString());
-    std::unique_ptr<TSerializeObject> record = service.readReplyObject(recordClass());
-    SetObjectDto(std::unique_ptr<TBaseDto>(static_cast<TBaseDto *>(record.release())));
-    return std::max<std::int64_t>(ObjectDto()->Id, 0);
+    auto *finder = dynamic_cast<I *>(Presenter()->Service());
+    if (!finder)
+        raiseUnfitPresenter();
+    return *finder;
+}
+
+std::int64_t TPesquisaCatalogo::keepEndereco(std::unique_ptr<TBaseDto> ARecord)
+{
+    SetObjectDto(std::move(ARecord));
+    return ObjectDto() ? std::max<std::int64_t>(ObjectDto()->Id, 0) : 0;
 }
 
 void TPesquisaCatalogo::dropRows(int ARemoved)
@@ -783,7 +789,7 @@ TPesquisaUnidadeFederativa::TPesquisaUnidadeFederativa()
 
 std::int64_t TPesquisaUnidadeFederativa::FindBySigla(const QString &AUF)
 {
-    return findEndereco(QStringLiteral("/pesquisa-sigla/"), AUF.toUpper());
+    return keepEndereco(finder<IUnidadeFederativaFinder>().FindBySigla(AUF));
 }
 
 TPesquisaMunicipio::TPesquisaMunicipio()
@@ -792,8 +798,7 @@ TPesquisaMunicipio::TPesquisaMunicipio()
 
 std::int64_t TPesquisaMunicipio::FindByMunicipioUF(const QString &AMunicipio, const QString &AUF)
 {
-    return findEndereco(QStringLiteral("/pesquisa-municipio/"),
-                        (AMunicipio + u',' + AUF).toUpper());
+    return keepEndereco(finder<IMunicipioFinder>().FindByMunicipioUF(AMunicipio, AUF));
 }
 
 TPesquisaBairro::TPesquisaBairro()
@@ -804,8 +809,7 @@ std::int64_t TPesquisaBairro::FindByBairroMunicipioUF(const QString &ABairro,
                                                       const QString &AMunicipio,
                                                       const QString &AUF)
 {
-    return findEndereco(QStringLiteral("/pesquisa-bairro/"),
-                        (ABairro + u',' + AMunicipio + u',' + AUF).toUpper());
+    return keepEndereco(finder<IBairroFinder>().FindByBairroMunicipioUF(ABairro, AMunicipio, AUF));
 }
 
 TPesquisaLogradouro::TPesquisaLogradouro()
@@ -814,7 +818,7 @@ TPesquisaLogradouro::TPesquisaLogradouro()
 
 std::int64_t TPesquisaLogradouro::FindByCEP(const QString &ACep)
 {
-    return findEndereco(QStringLiteral("/pesquisa-logradouro/"), ACep);
+    return keepEndereco(finder<ILogradouroFinder>().FindByCep(ACep));
 }
 
 // --- System lists -----------------------------------------------------------------------------

@@ -94,9 +94,12 @@ protected:
     [[noreturn]] void raiseMissingClass(const QString &AMissingClass) const;
     // The warning for a presenter that lacks what the lookup needs of it.
     [[noreturn]] void raiseUnfitPresenter() const;
-    // The address finders' request: GET <resource><APath> with ASearch as the search text,
-    // page 1 of 100; the record becomes ObjectDto; its id when above 0, else 0.
-    std::int64_t findEndereco(const QString &APath, const QString &ASearch);
+    // The address finders: instancePresenter, then the presenter's service as the finder I,
+    // which the geography services implement (the unfit-presenter warning when it does not).
+    template<class I>
+    I &finder();
+    // Keeps the record a finder found as ObjectDto; its id when above 0, else 0.
+    std::int64_t keepEndereco(std::unique_ptr<TBaseDto> ARecord);
     // After a page was read, before its rows are built: removes rows that must not be offered
     // with the search window's counts kept true. Used by the plan and member lookups.
     void dropRows(int ARemoved);

@@ -3,6 +3,7 @@
 #include "App.Base.Adapter.Pesquisa.h"
 #include "App.Base.Form.Pesquisa.h"
 #include "App.Base.Presenter.Cadastro.h"
+#include "App.Interf.Service.Endereco.h"
 #include "App.Lib.Application.h"
 #include "App.Lib.ItemControl.h"
 #include "Common.Base.ClassInfo.Build.h"
@@ -366,10 +367,59 @@ const std::vector<Entidade> &entidades()
     return all;
 }
 
-class TCatalogoService final : public TBaseService
+// What the stand-in services' address finders were asked and answer: the key they were given,
+// and the id of the record of the entity's row class they hand back, or the failure they raise.
+struct FinderScript
+{
+    QStringList key;
+    std::int64_t id = 0;
+    QString failure;
+};
+FinderScript finderScript;
+
+// A later subsystem's service as far as the lookups reach it; the geography services' finders
+// answer from finderScript.
+class TCatalogoService final : public TBaseService,
+                               public IUnidadeFederativaFinder,
+                               public IMunicipioFinder,
+                               public IBairroFinder,
+                               public ILogradouroFinder
 {
 public:
-    using TBaseService::TBaseService;
+    TCatalogoService(const QString &AClassName, const TClassInfo &ARow)
+        : TBaseService(AClassName)
+        , m_row(ARow)
+    { }
+
+    std::unique_ptr<TBaseDto> FindBySigla(const QString &ASigla) override
+    {
+        return found({ ASigla });
+    }
+    std::unique_ptr<TBaseDto> FindByMunicipioUF(const QString &AMunicipio,
+                                                const QString &AUF) override
+    {
+        return found({ AMunicipio, AUF });
+    }
+    std::unique_ptr<TBaseDto> FindByBairroMunicipioUF(const QString &ABairro,
+                                                      const QString &AMunicipio,
+                                                      const QString &AUF) override
+    {
+        return found({ ABairro, AMunicipio, AUF });
+    }
+    std::unique_ptr<TBaseDto> FindByCep(const QString &ACep) override { return found({ ACep }); }
+
+private:
+    std::unique_ptr<TBaseDto> found(const QStringList &AKey)
+    {
+        finderScript.key = AKey;
+        if (!finderScript.failure.isEmpty())
+            throw Exception(finderScript.failure);
+        std::unique_ptr<TBaseDto> record(static_cast<TBaseDto *>(m_row.Create().release()));
+        record->Id = finderScript.id;
+        return record;
+    }
+
+    const TClassInfo &m_row;
 };
 
 // A stand-in of a later subsystem's presenter: one column per member of its list row, and the
@@ -460,7 +510,8 @@ protected:
     std::unique_ptr<TBaseEntity> CreateEntity() override { return nullptr; }
     std::unique_ptr<TBaseService> CreateService() override
     {
-        return std::make_unique<TCatalogoService>(QLatin1String(m_entidade.Service));
+        return std::make_unique<TCatalogoService>(QLatin1String(m_entidade.Service),
+                                                  m_entidade.Row());
     }
 
 private:
@@ -1307,13 +1358,14 @@ TEST_F(CatalogoTest, ListaByCodeTakesTheRowOfThatCodeNotTheFirstMatch)
 }
 
 // --- Address finders --------------------------------------------------------------------------
+// The requests themselves are the geography services' (tested with them); a finder hands its key
+// to its entity's service as given and keeps the record that comes back.
 
 struct FinderCase
 {
     const char *name;
     std::function<std::int64_t()> find;
-    const char *path;
-    const char *search;
+    QStringList key;
 };
 void PrintTo(const FinderCase &row, std::ostream *os)
 {
@@ -1322,21 +1374,41 @@ void PrintTo(const FinderCase &row, std::ostream *os)
 
 class FinderTest : public CatalogoTest, public ::testing::WithParamInterface<FinderCase>
 {
+protected:
+    void SetUp() override
+    {
+        CatalogoTest::SetUp();
+        finderScript = {};
+    }
+    void TearDown() override
+    {
+        finderScript = {};
+        CatalogoTest::TearDown();
+    }
 };
 
-TEST_P(FinderTest, AsksTheFinderPathAndGivesTheId)
+TEST_P(FinderTest, HandsTheKeyToTheServiceAndGivesTheIdAboveZero)
 {
     registrations.all();
     const FinderCase &c = GetParam();
-    backend.on("GET", c.path, FakeReply::json(R"({"id":12})"));
-
+    finderScript.id = 12;
     EXPECT_EQ(c.find(), 12);
-    const auto request = backend.last("GET", c.path);
-    ASSERT_TRUE(request.has_value());
-    EXPECT_EQ(request->param("search"), c.search);
-    EXPECT_EQ(request->param("page"), "1");
-    EXPECT_EQ(request->param("limit"), "100");
-    EXPECT_FALSE(request->hasParam("fix-filter"));
+    EXPECT_EQ(finderScript.key, c.key);
+
+    for (const std::int64_t id : { std::int64_t(0), std::int64_t(-3) }) {
+        finderScript.id = id;
+        EXPECT_EQ(c.find(), 0) << id;
+    }
+
+    finderScript.failure = QStringLiteral("WARNING:Registro não localizado.");
+    try {
+        c.find();
+        ADD_FAILURE() << "no exception";
+    } catch (const Exception &e) {
+        EXPECT_EQ(e.Message(), finderScript.failure);
+    }
+    // Nothing but the service's finder was asked.
+    EXPECT_EQ(backend.requests().size(), backend.count("POST", "/auth"));
 }
 
 const FinderCase finderCases[] = {
@@ -1344,46 +1416,29 @@ const FinderCase finderCases[] = {
       [] {
           return TPesquisa::Create<TPesquisaUnidadeFederativa>()->FindBySigla(QStringLiteral("sp"));
       },
-      "/unidade-federativa/pesquisa-sigla/",
-      "SP" },
+      { QStringLiteral("sp") } },
     { "MunicipioUF",
       [] {
           return TPesquisa::Create<TPesquisaMunicipio>()->FindByMunicipioUF(
               QStringLiteral("Campinas"), QStringLiteral("sp"));
       },
-      "/municipio/pesquisa-municipio/",
-      "CAMPINAS,SP" },
+      { QStringLiteral("Campinas"), QStringLiteral("sp") } },
     { "BairroMunicipioUF",
       [] {
           return TPesquisa::Create<TPesquisaBairro>()->FindByBairroMunicipioUF(
               QStringLiteral("Centro"), QStringLiteral("Campinas"), QStringLiteral("sp"));
       },
-      "/bairro/pesquisa-bairro/",
-      "CENTRO,CAMPINAS,SP" },
-    { "CepAsTyped",
+      { QStringLiteral("Centro"), QStringLiteral("Campinas"), QStringLiteral("sp") } },
+    { "Cep",
       [] {
           return TPesquisa::Create<TPesquisaLogradouro>()->FindByCEP(QStringLiteral("13010-abc"));
       },
-      "/logradouro/pesquisa-logradouro/",
-      "13010-abc" },
+      { QStringLiteral("13010-abc") } },
 };
 INSTANTIATE_TEST_SUITE_P(Finders,
                          FinderTest,
                          ::testing::ValuesIn(finderCases),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(CatalogoTest, FindByCepGivesZeroWithoutAnIdAboveZero)
-{
-    registrations.all();
-    for (const char *reply : { R"({"id":0,"logradouro":"RUA A"})", R"({"id":-3})", "{}" }) {
-        backend.on("GET", "/logradouro/pesquisa-logradouro/", FakeReply::json(reply));
-        auto pesquisa = TPesquisa::Create<TPesquisaLogradouro>();
-        EXPECT_EQ(pesquisa->FindByCEP(QStringLiteral("13010000")), 0) << reply;
-    }
-    backend.on("GET", "/logradouro/pesquisa-logradouro/", FakeReply::text("CEP inválido", 500));
-    EXPECT_THROW(TPesquisa::Create<TPesquisaLogradouro>()->FindByCEP(QStringLiteral("1")),
-                 Exception);
-}
 
 // --- Lookups whose subsystem is not there yet -------------------------------------------------
 

@@ -2,6 +2,7 @@
 
 #include "Common.Lib.Crypt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QSet>
@@ -26,6 +27,26 @@ FakeReply unauthorized()
 {
     return FakeReply::text("ERROR:Não foi possível autorizar a requisição.", 401);
 }
+
+FakeReply naoLocalizado()
+{
+    return FakeReply::text("WARNING:Informações não localizadas.", 404);
+}
+
+qint64 idMember(const QJsonObject &row, const char *name)
+{
+    return qint64(row.value(QLatin1String(name)).toDouble());
+}
+
+QString text(const QJsonObject &row, const char *name)
+{
+    return row.value(QLatin1String(name)).toString();
+}
+
+const QString unidadeFederativa = QStringLiteral("/unidade-federativa");
+const QString municipio = QStringLiteral("/municipio");
+const QString bairro = QStringLiteral("/bairro");
+const QString logradouro = QStringLiteral("/logradouro");
 
 } // namespace
 
@@ -60,6 +81,7 @@ DemoBackend::DemoBackend(const QString &seedFile)
     m_empresas = seed.value(QStringLiteral("empresas")).toArray();
     m_menus = seed.value(QStringLiteral("menus")).toArray();
     m_permissoes = seed.value(QStringLiteral("permissoes")).toObject();
+    m_ceps = seed.value(QStringLiteral("ceps")).toObject();
 
     const QJsonObject recursos = seed.value(QStringLiteral("recursos")).toObject();
     for (auto it = recursos.begin(); it != recursos.end(); ++it)
@@ -126,12 +148,28 @@ std::optional<DemoBackend::Usuario> DemoBackend::caller(const RecordedRequest &r
     return it->second;
 }
 
+void DemoBackend::writeConfig(const QString &folder) const
+{
+    m_backend.writeConfig(folder);
+    QFile file(QDir(folder).filePath(QStringLiteral("zunta_conf.ini")));
+    if (!file.open(QIODevice::Append))
+        return;
+    file.write(QStringLiteral("[API-CEP]\nHost=http://127.0.0.1\nPort=%1\nBase_URI=/\n")
+                   .arg(m_backend.port())
+                   .toUtf8());
+}
+
 std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
 {
+    const QStringList path = QString::fromStdString(request.path).split(u'/', Qt::SkipEmptyParts);
+    // The public postal-code service asks for no token.
+    if (request.method == "GET" && path.size() == 3 && path.at(0) == QLatin1String("ws")
+        && path.at(2) == QLatin1String("json"))
+        return cep(path.at(1));
+
     const std::optional<Usuario> usuario = caller(request);
     if (!usuario)
         return unauthorized();
-    const QStringList path = QString::fromStdString(request.path).split(u'/', Qt::SkipEmptyParts);
     const auto is = [&](std::initializer_list<const char *> segments) {
         if (path.size() != qsizetype(segments.size()))
             return false;
@@ -191,5 +229,128 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         it->second.trocarSenha = false;
         return FakeReply::text("SUCCESSOperação realizada com sucesso.");
     }
+    if (auto reply = geografia(request, path))
+        return reply;
     return m_store.answer(request);
+}
+
+FakeReply DemoBackend::cep(const QString &code) const
+{
+    if (m_ceps.contains(code))
+        return FakeReply::json(toJson(m_ceps.value(code).toObject()));
+    return FakeReply::json(R"({"erro":true})");
+}
+
+std::optional<QJsonObject> DemoBackend::row(const QString &resource, qint64 id) const
+{
+    return m_store.find(resource, id);
+}
+
+QJsonObject DemoBackend::comNomes(const QString &resource, QJsonObject row) const
+{
+    // Each level takes its parent's names, so a street reaches its state in three steps.
+    if (resource == municipio) {
+        if (const auto uf = this->row(unidadeFederativa, idMember(row, "idUnidadeFederativa")))
+            row.insert(QStringLiteral("uf"), text(*uf, "sigla"));
+    } else if (resource == bairro) {
+        row.insert(QStringLiteral("bairro"), text(row, "descricao"));
+        if (const auto cidade = this->row(municipio, idMember(row, "idMunicipio"))) {
+            const QJsonObject named = comNomes(municipio, *cidade);
+            row.insert(QStringLiteral("municipio"), text(named, "nome"));
+            row.insert(QStringLiteral("uf"), text(named, "uf"));
+        }
+    } else if (resource == logradouro) {
+        row.insert(QStringLiteral("logradouro"), text(row, "descricao"));
+        if (const auto vizinhanca = this->row(bairro, idMember(row, "idBairro"))) {
+            const QJsonObject named = comNomes(bairro, *vizinhanca);
+            for (const char *member : { "bairro", "municipio", "uf" })
+                row.insert(QLatin1String(member), named.value(QLatin1String(member)));
+        }
+    }
+    return row;
+}
+
+FakeReply DemoBackend::comNomes(const QString &resource, FakeReply reply) const
+{
+    QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(reply.body)).object();
+    if (body.contains(QStringLiteral("listHelper"))) {
+        QJsonArray rows;
+        for (const QJsonValue &value : body.value(QStringLiteral("listHelper")).toArray())
+            rows.append(comNomes(resource, value.toObject()));
+        body.insert(QStringLiteral("listHelper"), rows);
+    } else if (body.contains(QStringLiteral("id"))) {
+        body = comNomes(resource, body);
+    } else {
+        return reply;
+    }
+    reply.body = toJson(body);
+    return reply;
+}
+
+std::optional<FakeReply> DemoBackend::geografia(const RecordedRequest &request,
+                                                const QStringList &path)
+{
+    if (request.method != "GET" || path.isEmpty())
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (resource != unidadeFederativa && resource != municipio && resource != bairro
+        && resource != logradouro)
+        return std::nullopt;
+
+    // The natural keys: "/unidade-federativa/pesquisa-sigla/" and the others.
+    if (path.size() == 2 && path.at(1).startsWith(QLatin1String("pesquisa-"))) {
+        const QString search
+            = QString::fromStdString(request.param("search").value_or("")).toUpper();
+        for (const QJsonValue &value : m_store.rows(resource)) {
+            const QJsonObject named = comNomes(resource, value.toObject());
+            QString key;
+            if (resource == unidadeFederativa)
+                key = text(named, "sigla");
+            else if (resource == municipio)
+                key = text(named, "nome") + u',' + text(named, "uf");
+            else if (resource == bairro)
+                key = text(named, "bairro") + u',' + text(named, "municipio") + u','
+                    + text(named, "uf");
+            else
+                key = text(named, "cep");
+            if (!search.isEmpty() && key.toUpper() == search)
+                return FakeReply::json(toJson(named));
+        }
+        return naoLocalizado();
+    }
+
+    // The city of a company (through the company's person) or of a person: the city of the
+    // person's billing address, or of the first one.
+    if (resource == municipio && path.size() == 3
+        && (path.at(1) == QLatin1String("empresa") || path.at(1) == QLatin1String("pessoa"))) {
+        qint64 idPessoa = path.at(2).toLongLong();
+        if (path.at(1) == QLatin1String("empresa")) {
+            idPessoa = 0;
+            for (const QJsonValue &empresa : m_empresas)
+                if (idOf(empresa) == path.at(2).toLongLong())
+                    idPessoa = idMember(empresa.toObject(), "idPessoa");
+        }
+        std::optional<QJsonObject> endereco;
+        for (const QJsonValue &value : m_store.rows(QStringLiteral("/endereco"))) {
+            const QJsonObject row = value.toObject();
+            if (idPessoa <= 0 || idMember(row, "idPessoa") != idPessoa)
+                continue;
+            if (!endereco
+                || (row.value(QStringLiteral("isCobranca")).toBool()
+                    && !endereco->value(QStringLiteral("isCobranca")).toBool()))
+                endereco = row;
+        }
+        const auto rua
+            = endereco ? row(logradouro, idMember(*endereco, "idLogradouro")) : std::nullopt;
+        const auto vizinhanca = rua ? row(bairro, idMember(*rua, "idBairro")) : std::nullopt;
+        const auto cidade
+            = vizinhanca ? row(municipio, idMember(*vizinhanca, "idMunicipio")) : std::nullopt;
+        if (!cidade)
+            return naoLocalizado();
+        return FakeReply::json(toJson(*cidade));
+    }
+
+    if (auto reply = m_store.answer(request))
+        return comNomes(resource, std::move(*reply));
+    return std::nullopt;
 }

@@ -21,11 +21,19 @@
 // ("/form-permission") and the password change ("/usuario/modify-password/<id>"), and keeps
 // every other resource generically in memory (FakeStore), seeded from "recursos".
 //
+// It also plays the public postal-code service: GET "/ws/<code>/json/", without a token, answers
+// the seed's reply for that code and {"erro":true} for any other. The geography records (states,
+// cities, neighbourhoods, streets) are found by their natural keys ("/unidade-federativa/
+// pesquisa-sigla/" and the others, the key in "search"; a miss is a plain-text warning with 404),
+// a city by company or person ("/municipio/empresa/<id>", "/municipio/pessoa/<id>", through the
+// person's billing or first address), and their rows carry, besides what was saved, the names
+// their lists and lookups show (a city's "uf", a street's "bairro", "municipio" and "uf" ...).
+//
 // Seed file (JSON object): "usuarios" (id, nome, login, email, idConta, idColaborador, senha,
 // trocarSenha, empresas: the company ids), "empresas" (TEmpresaDto rows), "menus" (menu rows in
 // the order the client receives them), "permissoes" ("padrao": the permission object of every
 // window, and per window class name an object that replaces it), "recursos" (resource path ->
-// rows).
+// rows), "ceps" (postal code, digits only -> the public service's reply).
 class DemoBackend
 {
 public:
@@ -35,6 +43,9 @@ public:
     DemoBackend &operator=(const DemoBackend &) = delete;
 
     FakeBackend &backend() { return m_backend; }
+    // Writes "zunta_conf.ini" into the folder: every base address, the postal-code service's
+    // ("API-CEP") included, pointing here.
+    void writeConfig(const QString &folder) const;
     FakeStore &store() { return m_store; }
     unsigned short port() const { return m_backend.port(); }
 
@@ -50,6 +61,14 @@ private:
 
     FakeReply authenticate(const RecordedRequest &request);
     std::optional<FakeReply> route(const RecordedRequest &request);
+    // The public postal-code service's answer for "/ws/<code>/json/".
+    FakeReply cep(const QString &code) const;
+    // The geography calls: the natural-key searches and the city of a company or person.
+    std::optional<FakeReply> geografia(const RecordedRequest &request, const QStringList &path);
+    // The store's reply for a geography resource with the display names added to its rows.
+    FakeReply comNomes(const QString &resource, FakeReply reply) const;
+    QJsonObject comNomes(const QString &resource, QJsonObject row) const;
+    std::optional<QJsonObject> row(const QString &resource, qint64 id) const;
     // The user whose token the request carries.
     std::optional<Usuario> caller(const RecordedRequest &request) const;
 
@@ -58,6 +77,7 @@ private:
     QJsonArray m_empresas;
     QJsonArray m_menus;
     QJsonObject m_permissoes;
+    QJsonObject m_ceps;
     FakeStore m_store;
     // Last, so that its thread stops before the rest goes.
     FakeBackend m_backend;

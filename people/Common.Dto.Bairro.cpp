@@ -1,0 +1,6 @@
+#include "Common.Dto.Bairro.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TBairroDto)
+ZUNTA_REGISTER_CLASS(TBairroDto)

@@ -1,0 +1,6 @@
+#include "Common.Dto.Funcao.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TFuncaoDto)
+ZUNTA_REGISTER_CLASS(TFuncaoDto)

@@ -1,0 +1,6 @@
+#include "Common.Dto.Logradouro.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TLogradouroDto)
+ZUNTA_REGISTER_CLASS(TLogradouroDto)

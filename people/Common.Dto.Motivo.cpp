@@ -1,0 +1,6 @@
+#include "Common.Dto.Motivo.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TMotivoDto)
+ZUNTA_REGISTER_CLASS(TMotivoDto)

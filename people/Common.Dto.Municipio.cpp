@@ -1,0 +1,6 @@
+#include "Common.Dto.Municipio.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TMunicipioDto)
+ZUNTA_REGISTER_CLASS(TMunicipioDto)

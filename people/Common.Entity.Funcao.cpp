@@ -1,0 +1,6 @@
+#include "Common.Entity.Funcao.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TFuncaoEntity)
+ZUNTA_REGISTER_CLASS(TFuncaoEntity)

@@ -1,0 +1,6 @@
+#include "Common.Entity.Motivo.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TMotivoEntity)
+ZUNTA_REGISTER_CLASS(TMotivoEntity)
