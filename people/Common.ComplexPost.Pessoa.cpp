@@ -3,7 +3,6 @@
 #include "Common.Base.ClassInfo.Build.h"
 
 ZUNTA_DEFINE_CLASS(TPessoaComplexPost)
-ZUNTA_REGISTER_CLASS(TPessoaComplexPost)
 
 namespace {
 

@@ -3,4 +3,3 @@
 #include "Common.Base.ClassInfo.Build.h"
 
 ZUNTA_DEFINE_CLASS(TMotivoEntity)
-ZUNTA_REGISTER_CLASS(TMotivoEntity)
