@@ -1,5 +1,6 @@
 #include "App.Lib.UpdateApp.h"
 
+#include "App.Lib.Application.h"
 #include "FakeBackend.h"
 #include "FileDate.h"
 
@@ -23,6 +24,8 @@ protected:
     QStringList restarts;
     QByteArray previousHome = qgetenv("ZUNTA_HOME");
     const TDateTime localDate = EncodeDateTime(2026, 1, 10, 10, 0, 0, 0);
+    // The update window creates the application object when none exists.
+    const bool hadApplication = TApplicationZunta::FindInstance() != nullptr;
 
     void SetUp() override
     {
@@ -34,6 +37,8 @@ protected:
     void TearDown() override
     {
         TUpdateApp::SetRestartProc(nullptr);
+        if (!hadApplication)
+            TApplicationZunta::ResetInstance();
         if (previousHome.isEmpty())
             qunsetenv("ZUNTA_HOME");
         else
