@@ -184,13 +184,24 @@ void TEdit::keyPressEvent(QKeyEvent *event)
 
 void TEdit::focusInEvent(QFocusEvent *event)
 {
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    // A window opened with the focus in the edit gives it with its activation, for which the
+    // controls run no enter handler: here it is the edit's first enter all the same (a floating
+    // caption rises above it).
+    const bool firstWithWindow
+        = event->reason() == Qt::ActiveWindowFocusReason && !m_focusLeftWithWindow;
+    m_focusLeftWithWindow = false;
+    if (firstWithWindow
+        || (event->reason() != Qt::ActiveWindowFocusReason
+            && event->reason() != Qt::PopupFocusReason))
         m_committedText = text();
     TControl<QLineEdit>::focusInEvent(event);
+    if (firstWithWindow)
+        RunEvent(OnEnter, this);
 }
 
 void TEdit::focusOutEvent(QFocusEvent *event)
 {
+    m_focusLeftWithWindow = event->reason() == Qt::ActiveWindowFocusReason;
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
         finishChange();
     TControl<QLineEdit>::focusOutEvent(event);

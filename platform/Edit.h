@@ -39,7 +39,9 @@ private:
 // A one-line text edit with the original's events: OnChangeTracking after every change of the
 // text, OnTyping after every change the user typed, OnChange when the text was set by code, or
 // when the user leaves the edit or presses Enter after changing it, OnKeyDown before a key is
-// handled (a handler may swallow or replace it).
+// handled (a handler may swallow or replace it). OnEnter also runs when the edit gets the focus
+// with its window's activation (the window opened with the focus there), but not when the focus
+// comes back to it with its window.
 class TEdit : public TControl<QLineEdit>
 {
     Q_OBJECT
@@ -89,4 +91,6 @@ private:
     QList<QPointer<TEditButton>> m_buttons;
     QString m_committedText;
     bool m_settingByCode = false;
+    // The edit lost the focus with its window: the focus coming back with the window is no enter.
+    bool m_focusLeftWithWindow = false;
 };

@@ -85,8 +85,8 @@ TFormTrocaSenha::TFormTrocaSenha(QWidget *AParent)
     EditSenha = makePasswordEdit(LayoutEdits, QStringLiteral("EditSenha"));
     PasswordEditButton1
         = EditSenha->addButton(TEditButtonKind::Password, QStringLiteral("PasswordEditButton1"));
+    // Top-aligned in creation order: the password above its confirmation.
     EditConfirmacaoSenha = makePasswordEdit(LayoutEdits, QStringLiteral("EditConfirmacaoSenha"));
-    EditConfirmacaoSenha->setPosition(0, 100);
     PasswordEditButton2 = EditConfirmacaoSenha->addButton(TEditButtonKind::Password,
                                                           QStringLiteral("PasswordEditButton2"));
     LabelMensagem = new TLabel(LayoutEdits, QStringLiteral("LabelMensagem"));

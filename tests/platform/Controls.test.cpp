@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -25,9 +26,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-
-
 
 TEST(EditTest, TypesInUpperCaseWithinItsMaximumLength)
 {
@@ -65,6 +63,32 @@ TEST(EditTest, RaisesChangeTrackingOnEveryChangeAndChangeForCodeOrWhenLeft)
     EXPECT_EQ(changes, 2);
     pressKey(&edit, Qt::Key_Return);
     EXPECT_EQ(changes, 2);
+}
+
+// A window opened with the focus in an edit gives it with its activation: that is the edit's
+// enter. Switching to another window and back moves no focus between the form's controls.
+TEST(EditTest, FocusGivenWithItsWindowIsAnEnterButNotWhenItComesBackWithIt)
+{
+    TEdit edit;
+    int enters = 0;
+    int exits = 0;
+    edit.OnEnter = [&](QObject *) { ++enters; };
+    edit.OnExit = [&](QObject *) { ++exits; };
+    auto focus = [&](QEvent::Type type, Qt::FocusReason reason) {
+        QFocusEvent event(type, reason);
+        QApplication::sendEvent(&edit, &event);
+    };
+
+    focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(enters, 1) << "opened with the focus there";
+    focus(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(enters, 1) << "back from another window";
+    EXPECT_EQ(exits, 0);
+    focus(QEvent::FocusOut, Qt::TabFocusReason);
+    focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(enters, 2);
 }
 
 TEST(EditTest, KeyDownHandlerCanSwallowOrReplaceKeys)

@@ -2,12 +2,16 @@
 
 #include "App.Lib.Application.h"
 #include "App.Lib.Message.Form.h"
+#include "Align.h"
 #include "Edit.h"
 #include "Label.h"
 #include "SpeedButton.h"
 
 #include "ScriptedDialogs.h"
+#include "WaitFor.h"
 #include "WidgetInput.h"
+
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -112,6 +116,40 @@ TEST_F(FormTrocaSenhaTest, CancelClosesOnlyWhenConfirmed)
         "QUESTION:Ao cancelar a troca de senha, você não poderá\r\nacessar o sistema. Confirma a "
         "operação?");
     EXPECT_EQ(dialogs.messageTexts(), (QStringList { question, question }));
+}
+
+// The dialog opens with the focus in the password: the password stands above its confirmation,
+// and each caption rises above its edit and stays there once the edit holds text.
+TEST_F(FormTrocaSenhaTest, PasswordComesFirstAndCaptionsStayAboveTypedText)
+{
+    auto captionOf = [&](TEdit *AEdit) {
+        return troca->findChild<TLabel *>(QStringLiteral("Label") + AEdit->objectName());
+    };
+    TLabel *captionSenha = captionOf(troca->EditSenha);
+    TLabel *captionConfirmacao = captionOf(troca->EditConfirmacaoSenha);
+    ASSERT_NE(captionSenha, nullptr);
+    ASSERT_NE(captionConfirmacao, nullptr);
+    auto above = [](TLabel *ACaption, TEdit *AEdit) {
+        return waitFor([&] { return ACaption->y() < AEdit->y(); });
+    };
+
+    troca->activateWindow();
+    QApplication::setActiveWindow(troca.get());
+    ASSERT_TRUE(waitFor([&] { return troca->EditSenha->hasFocus(); }));
+    RealignAll(troca.get());
+    EXPECT_LT(troca->EditSenha->y(), troca->EditConfirmacaoSenha->y());
+    EXPECT_TRUE(above(captionSenha, troca->EditSenha)) << "the dialog opened with the focus there";
+    EXPECT_GT(captionConfirmacao->y(), troca->EditConfirmacaoSenha->y()) << "inside the empty edit";
+
+    typeText(troca->EditSenha, QStringLiteral("Saudade#2026"));
+    pressKey(troca->EditSenha, Qt::Key_Tab);
+    ASSERT_TRUE(troca->EditConfirmacaoSenha->hasFocus());
+    EXPECT_TRUE(above(captionConfirmacao, troca->EditConfirmacaoSenha));
+    typeText(troca->EditConfirmacaoSenha, QStringLiteral("Saudade#2026"));
+    pressKey(troca->EditConfirmacaoSenha, Qt::Key_Tab);
+    EXPECT_FALSE(troca->EditConfirmacaoSenha->hasFocus());
+    EXPECT_TRUE(above(captionSenha, troca->EditSenha));
+    EXPECT_TRUE(above(captionConfirmacao, troca->EditConfirmacaoSenha));
 }
 
 } // namespace
