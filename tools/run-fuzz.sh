@@ -11,6 +11,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ZUNTA_FUZZ_BUILD:-$root/build/fuzz}"
+# No precompiled headers: clang refuses one older than a system header it holds, and a cached
+# one is.
 launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -20,6 +22,7 @@ cc=clang-14 cxx=clang++-14
 if ! command -v "$cxx" >/dev/null; then cc=clang cxx=clang++; fi
 CC="$cc" CXX="$cxx" cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZUNTA_FUZZ=ON -DZUNTA_SANITIZE=ON -DZUNTA_TESTS=OFF -DZUNTA_BENCHMARKS=OFF \
+    -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON \
     "${launcher[@]}" >/dev/null
 cmake --build "$build" --target fuzz_JsonReader
 

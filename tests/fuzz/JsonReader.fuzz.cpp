@@ -1,14 +1,14 @@
 // Arbitrary bytes as a reply: read into a wire object with every member kind, written back and
 // read again, and read as a page of rows copied into a list table the way a list load copies
-// them. A reply may be refused only with the system's own exceptions; anything else (a crash, a
-// sanitizer report, an uncaught exception, a written text that does not read back the same) is
-// a finding.
+// them (the columns paired once, each row appended, copied and posted). A reply may be refused
+// only with the system's own exceptions; anything else (a crash, a sanitizer report, an uncaught
+// exception, a written text that does not read back the same) is a finding.
 
-#include "App.Lib.Utils.h"
 #include "Common.Base.ClassInfo.Build.h"
 #include "Common.Base.Dto.h"
 #include "Common.Base.Entity.h"
 #include "Common.Lib.JSON.h"
+#include "Common.Lib.Utils.h"
 #include "JsonValue.h"
 #include "MemTable.h"
 #include "SysUtils.h"
@@ -105,8 +105,7 @@ void readObject(std::string_view bytes)
     // SetAsJson loads into an existing object and must leave it whole whatever it meets.
     try {
         body->SetAsJson(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
-    } catch (const Exception &) {
-    }
+    } catch (const Exception &) { }
     (void)body->AsJson();
     body->Clear();
 }
@@ -142,11 +141,20 @@ void readPage(std::string_view bytes)
             = TDravikJson::JsonToList<TLinhaFuzzDto>(reply[std::string_view("listHelper")]);
         TMemTable table;
         createColumns(table);
-        TAppUtils::fillListToDataSet(&rows, table, {});
+        const TObjectToRecordMap map(TLinhaFuzzDto::StaticClassInfo(), table);
+        for (const auto &row : rows) {
+            table.Append();
+            try {
+                map.copyObject(*row);
+            } catch (const Exception &) {
+                table.Cancel();
+                throw;
+            }
+            table.Post();
+        }
         for (table.First(); !table.Eof(); table.Next())
             (void)table.FieldByName(QStringLiteral("NOME"))->AsString();
-    } catch (const Exception &) {
-    }
+    } catch (const Exception &) { }
 }
 
 } // namespace
