@@ -2,6 +2,7 @@
 
 #include "DateTime.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -88,9 +89,13 @@ void appendGeneralFloat(std::string &out, double value)
         out += '0';
         return;
     }
+    // Rounded up to 15 digits, the largest doubles would pass the largest double and read back
+    // as out of range, which no JSON reader takes: they are written rounded down.
+    constexpr double Largest15 = 1.79769313486231e308;
+    const double magnitude = std::min(std::fabs(value), Largest15);
     char buffer[40];
     const auto result = std::to_chars(
-        buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+        buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     // "d.dddddddddddddde±XX"
     char digits[16];
     int count = 0;

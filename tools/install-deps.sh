@@ -9,7 +9,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     g++ cmake ninja-build pkg-config git \
     qt6-base-dev libgl-dev libpcre2-dev libcurl4-openssl-dev zlib1g-dev libsimdjson-dev \
     libssh2-1-dev libxlsxwriter-dev libzxing-dev libboost1.81-dev \
-    libgtest-dev libgmock-dev googletest libbenchmark-dev \
+    libgtest-dev libgmock-dev googletest libbenchmark-dev clang-14 \
     locales xvfb xauth openssh-server openssh-client fonts-dejavu-core cups-client \
     >/dev/null
 # The tests compare the output under C and pt_BR locales.

@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <limits>
 #include <ostream>
 #include <thread>
 
@@ -179,9 +180,13 @@ TEST(DravikJsonTest, WritesValuesByTheirKind)
                            Case { 100.0, "100" },
                            Case { -0.5, "-0.5" },
                            Case { 1e20, "1E20" },
-                           Case { 1.5e-7, "1.5E-7" } }) {
+                           Case { 1.5e-7, "1.5E-7" },
+                           // Rounded up, these would pass the largest double and not read back.
+                           Case { std::numeric_limits<double>::max(), "1.79769313486231E308" },
+                           Case { -1.7976931348623155e308, "-1.79769313486231E308" } }) {
         body.Valor = c.Value;
         EXPECT_TRUE(TJsonValue::Parse(body.AsJson()).Names().contains("valor"));
+        EXPECT_NO_THROW(TDravikJson::JsonToObject<TAgregadoTesteComplexPost>(body.AsJson()));
         EXPECT_TRUE(body.AsJson().contains(QStringLiteral("\"valor\":%1,").arg(c.Text)))
             << c.Text << " in " << body.AsJson().toStdString();
     }
