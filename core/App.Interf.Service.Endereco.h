@@ -12,8 +12,8 @@
 //
 // Each call finds one record by its natural key, sent as the query's "search" text, and gives
 // the list row of that record (TUnidadeFederativaDto, TMunicipioDto, TBairroDto, TLogradouroDto),
-// owned by the caller. A reply without JSON raises its text (the back end's message when nothing
-// matches); a JSON object whose id is 0 comes back as it is.
+// owned by the caller. A reply that fails raises the message it carries (the back end's warning
+// when nothing matches); a JSON object whose id is 0 comes back as it is.
 
 class IUnidadeFederativaFinder
 {

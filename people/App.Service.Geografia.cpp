@@ -1,9 +1,5 @@
 #include "App.Service.Geografia.h"
 
-#include "Common.Lib.JSON.h"
-
-#include "SysUtils.h"
-
 std::unique_ptr<TSerializeObject> findGeografia(TBaseService &AService,
                                                 const TClassInfo &AClass,
                                                 const QString &APath,
@@ -12,8 +8,5 @@ std::unique_ptr<TSerializeObject> findGeografia(TBaseService &AService,
     AService.ClearRequest();
     AService.ExecuteGet(
         AService.ResourceName() + APath, ASearch, QString(), true, 1, 100, QString());
-    const TJsonValue &reply = AService.ResponseJson();
-    if (!reply)
-        throw Exception(AService.ResponseContent());
-    return TDravikJson::JsonToObject(AClass, reply);
+    return AService.readReplyObject(AClass);
 }
