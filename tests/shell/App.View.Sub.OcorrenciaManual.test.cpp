@@ -12,6 +12,7 @@
 
 #include "ShellWindows.h"
 #include "WaitFor.h"
+#include "WaitIdle.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,6 +42,8 @@ class OcorrenciaManualTest : public ShellWindowsTest
 protected:
     void SetUp() override
     {
+        // The cases count this view's workers: those of an earlier test must be done.
+        waitIdle();
         login(1);
         view.reset(TFormBase::Create<TFormSubViewOcorrenciaManual>());
         // Unhosted, the view's closing is only counted.
