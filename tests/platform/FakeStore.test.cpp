@@ -59,4 +59,63 @@ TEST(FakeStoreTest, ListsPagesSavesFindsAndDeletes)
     EXPECT_EQ(request.Get()->StatusCode, 404);
 }
 
+QJsonObject getObject(TRestRequest &request, const QString &resource)
+{
+    request.ClearBody().SetResource(resource);
+    return QJsonDocument::fromJson(request.Get()->RawBytes).object();
+}
+
+QList<qint64> idsOf(const QJsonObject &page, const char *member = "id")
+{
+    QList<qint64> ids;
+    for (const QJsonValue &row : page.value(QStringLiteral("listHelper")).toArray())
+        ids.append(qint64(row.toObject().value(QLatin1String(member)).toDouble()));
+    return ids;
+}
+
+// An aggregate's child lists land in their own resources, nested ones stamped with every parent
+// above them, and its remove lists delete there; the parent is stored without its lists.
+TEST(FakeStoreTest, AggregateSaveKeepsChildListsInTheirOwnResources)
+{
+    FakeBackend backend;
+    FakeStore store;
+    store.install(backend);
+    store.seed(QStringLiteral("/endereco"),
+               QJsonArray { QJsonObject { { QStringLiteral("id"), 41 },
+                                          { QStringLiteral("idPessoa"), 7 } } });
+    TRestRequest request;
+    request.SetBaseURL(QString::fromStdString(backend.origin()));
+    request.SetResource(QStringLiteral("convenio/complex"))
+        .AddBody(QStringLiteral(R"({"id":0,"nome":"X",
+            "profissionalConvenios":{"listHelper":[{"id":0,"nome":"P",
+                "especialidadeProfissionalConvenios":{"listHelper":[{"id":0},{"id":0}]}}]},
+            "removeEnderecos":{"listHelper":[41,0]},
+            "pessoaIntegracaoApis":{"listHelper":[{"id":0,"idPessoa":3}]},
+            "funcoes":[{"id":0}]})"));
+    const QJsonObject saved = QJsonDocument::fromJson(request.Post()->RawBytes).object();
+    const qint64 id = qint64(saved.value(QStringLiteral("id")).toDouble());
+    ASSERT_GT(id, 0);
+    EXPECT_FALSE(saved.contains(QStringLiteral("profissionalConvenios")));
+
+    const QJsonObject professionals
+        = getObject(request, QStringLiteral("profissional-convenio/convenio/%1").arg(id));
+    ASSERT_EQ(idsOf(professionals).size(), 1);
+    const qint64 professional = idsOf(professionals).first();
+    const QJsonObject specialties = getObject(
+        request,
+        QStringLiteral("especialidade-profissional-convenio/profissional-convenio/%1")
+            .arg(professional));
+    EXPECT_EQ(idsOf(specialties, "idConvenio"), (QList<qint64> { id, id }));
+
+    // A link already set is kept; "funcoes" is "/funcao"; the removed address is gone.
+    EXPECT_EQ(store.rows(QStringLiteral("/pessoa-integracao-api"))
+                  .at(0)
+                  .toObject()
+                  .value(QStringLiteral("idPessoa"))
+                  .toInt(),
+              3);
+    EXPECT_EQ(store.rows(QStringLiteral("/funcao")).size(), 1);
+    EXPECT_TRUE(store.rows(QStringLiteral("/endereco")).isEmpty());
+}
+
 } // namespace

@@ -11,10 +11,13 @@
 #include <optional>
 
 // A back end that keeps any resource in memory, generically: list pages with "total", "pages"
-// and "listHelper" (filtered by the "search" text over every text member), find by id, POST and
-// POST ".../complex" (a new id for id 0), DELETE by a "listHelper" list of ids. Status 304 answers
-// a page with no rows. Install it as a fake back end's fallback; tests and the stand-in back end
-// seed it with rows.
+// and "listHelper" (filtered by the "search" text over every text member), find by id, POST (a new
+// id for id 0), DELETE by a "listHelper" list of ids. Status 304 answers a page with no rows.
+// POST ".../complex" saves an aggregate: each child list of the body ("enderecos":
+// {"listHelper":[...]}) is kept in its own resource ("/endereco"), every row stamped with the ids
+// of the parents above it ("idPessoa"), nested lists alike, and each "remove..." list deletes its
+// ids there; GET "/<child>/<parent>/<id>" lists the rows of that parent. Install it as a fake back
+// end's fallback; tests and the stand-in back end seed it with rows.
 class FakeStore
 {
 public:
@@ -34,7 +37,15 @@ public:
 
 private:
     FakeReply list(const QString &resource, const RecordedRequest &request);
-    FakeReply save(const QString &resource, const std::string &body);
+    FakeReply page(const QJsonArray &rows, const RecordedRequest &request) const;
+    FakeReply save(const QString &resource, const std::string &body, bool aggregate);
+    FakeReply children(const QString &resource, const QString &parent, qint64 id,
+                       const RecordedRequest &request);
+    // Under the lock: stores one row (a new id for id 0) and returns it as stored.
+    QJsonObject store(const QString &resource, QJsonObject row);
+    // Under the lock: moves the child lists of `row` into their resources.
+    void storeChildren(const QJsonObject &row, const QJsonObject &parentIds);
+    void removeIds(const QString &resource, const QJsonArray &ids);
     FakeReply remove(const QString &resource, const std::string &body);
 
     mutable std::mutex m_mutex;
