@@ -2,6 +2,7 @@
 
 #include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
+#include "App.Lib.TableFill.h"
 #include "App.Lib.Utils.h"
 #include "Common.Lib.Utils.h"
 #include "FormatSettings.h"
@@ -83,67 +84,6 @@ public:
 private:
     TMemTable &m_table;
     bool m_wasFiltered;
-};
-
-// A list copied into a table a slice at a time, each slice on the table's (main) thread; the
-// rows the same as TAppUtils::fillObjectsToDataSet gives in one step.
-class TTableFill final
-{
-public:
-    TTableFill(TMemTable &ATable, const std::vector<const TSerializeObject *> &AObjects)
-        : m_table(ATable)
-        , m_objects(AObjects)
-    { }
-
-    bool Done() const { return m_started && m_next >= m_objects.size(); }
-
-    // Copies rows for about AMilliseconds (at least one); the first slice empties the table.
-    void Slice(qint64 AMilliseconds)
-    {
-        if (!m_started) {
-            m_started = true;
-            if (!m_table.Active())
-                m_table.CreateDataSet();
-            m_table.EmptyDataSet();
-        }
-        QElapsedTimer slice;
-        slice.start();
-        while (m_next < m_objects.size()) {
-            copy(m_objects[m_next++]);
-            if (slice.elapsed() >= AMilliseconds)
-                break;
-        }
-    }
-
-private:
-    void copy(const TSerializeObject *AObject)
-    {
-        if (!AObject)
-            return;
-        // Columns are paired once per class; a list may hold objects of subclasses.
-        const TClassInfo *info = &AObject->ClassInfo();
-        auto found = std::find_if(m_maps.begin(), m_maps.end(), [info](const auto &entry) {
-            return entry.first == info;
-        });
-        if (found == m_maps.end())
-            found = m_maps.emplace(
-                m_maps.end(), info, std::make_unique<TObjectToRecordMap>(*info, m_table));
-        m_table.Append();
-        try {
-            found->second->copyObject(*AObject);
-        } catch (...) {
-            // The half-filled row must not be posted by the table's next move.
-            m_table.Cancel();
-            throw;
-        }
-        m_table.Post();
-    }
-
-    TMemTable &m_table;
-    const std::vector<const TSerializeObject *> &m_objects;
-    std::vector<std::pair<const TClassInfo *, std::unique_ptr<TObjectToRecordMap>>> m_maps;
-    std::size_t m_next = 0;
-    bool m_started = false;
 };
 
 } // namespace

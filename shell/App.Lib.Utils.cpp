@@ -1,5 +1,7 @@
 #include "App.Lib.Utils.h"
 
+#include "App.Lib.TableFill.h"
+
 #include "App.Lib.Exception.h"
 #include "App.Lib.Theme.h"
 
@@ -444,31 +446,7 @@ void TAppUtils::fillObjectsToDataSet(const std::vector<const TSerializeObject *>
 {
     if (!objects)
         return;
-    if (!dataSet.Active())
-        dataSet.CreateDataSet();
-    dataSet.EmptyDataSet();
-    // Columns are paired once per class; a list may hold objects of subclasses.
-    std::vector<std::pair<const TClassInfo *, std::unique_ptr<TObjectToRecordMap>>> maps;
-    for (const TSerializeObject *object : *objects) {
-        if (!object)
-            continue;
-        const TClassInfo *info = &object->ClassInfo();
-        auto found = std::find_if(
-            maps.begin(), maps.end(), [info](const auto &entry) { return entry.first == info; });
-        if (found == maps.end()) {
-            maps.emplace_back(info, std::make_unique<TObjectToRecordMap>(*info, dataSet));
-            found = maps.end() - 1;
-        }
-        dataSet.Append();
-        try {
-            found->second->copyObject(*object);
-        } catch (...) {
-            // The half-filled row must not be posted by the table's next move.
-            dataSet.Cancel();
-            throw;
-        }
-        dataSet.Post();
-    }
+    TTableFill(dataSet, *objects).All();
     if (procAfterFindByFilter)
         DelayedCurrentThreadExecute(procAfterFindByFilter);
 }
