@@ -210,6 +210,7 @@ TEST_F(FormCadastroCarenciaTest, SavedRuleSendsEveryItemAndTheRemovedStoredIds)
 
     // The rule is read back with the items as the back end now keeps them.
     itens->ClearEditButtonPesquisar->click();
+    itens->SearchEditButtonPesquisar->click();
     waitIdle();
     EXPECT_EQ(items(),
               (QStringList { QStringLiteral("CÔNJUGE|21 ano(s)|60 dias|25,0000 %"),
