@@ -4,6 +4,7 @@
 #include "Common.Interf.Entity.h"
 
 #include <cstdint>
+#include <memory>
 
 // Base of the request body of a single record, and of most aggregate bodies.
 class TBaseEntity : public TSerializeObject, public IEntity
@@ -27,5 +28,17 @@ class TBaseEntity : public TSerializeObject, public IEntity
     void Clear() override;
     // For descendants that own child lists or lists of removed ids: empty or free them here.
     virtual void AfterClear();
+
+protected:
+    // For AfterClear: empties an owned list, or creates it again when a reply left it null, so
+    // the next save still sends it.
+    template<class TList>
+    static void EmptyList(std::unique_ptr<TList> &AList)
+    {
+        if (AList)
+            AList->clear();
+        else
+            AList = std::make_unique<TList>();
+    }
 };
 BOOST_DESCRIBE_STRUCT(TBaseEntity, (TSerializeObject), (Id, IdOwner, DataCadastro))

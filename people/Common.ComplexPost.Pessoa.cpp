@@ -4,27 +4,14 @@
 
 ZUNTA_DEFINE_CLASS(TPessoaComplexPost)
 
-namespace {
-
-template<class T>
-void empty(std::unique_ptr<T> &list)
-{
-    if (list)
-        list->clear();
-    else
-        list = std::make_unique<T>();
-}
-
-} // namespace
-
 void TPessoaComplexPost::AfterClear()
 {
     TPessoaEntity::AfterClear();
-    empty(Enderecos);
-    empty(RemoveEnderecos);
-    empty(Contatos);
-    empty(RemoveContatos);
-    empty(RemovePessoaIntegracaoApis);
-    empty(PessoaIntegracaoApis);
+    EmptyList(Enderecos);
+    EmptyList(RemoveEnderecos);
+    EmptyList(Contatos);
+    EmptyList(RemoveContatos);
+    EmptyList(RemovePessoaIntegracaoApis);
+    EmptyList(PessoaIntegracaoApis);
     RemoverFoto = false;
 }

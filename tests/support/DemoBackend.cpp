@@ -231,7 +231,77 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
     }
     if (auto reply = geografia(request, path))
         return reply;
+    if (auto reply = carencia(request, path))
+        return reply;
     return m_store.answer(request);
+}
+
+std::optional<FakeReply> DemoBackend::carencia(const RecordedRequest &request,
+                                               const QStringList &path)
+{
+    const QString itens = QStringLiteral("/item-carencia");
+    if (request.method == "GET" && path.size() == 3 && path.at(0) == QLatin1String("item-carencia")
+        && path.at(1) == QLatin1String("carencia")) {
+        QJsonArray rows;
+        for (const QJsonValue &item : m_store.rows(itens))
+            if (idMember(item.toObject(), "idCarencia") == path.at(2).toLongLong())
+                rows.append(item);
+        if (rows.isEmpty())
+            return FakeReply::empty(304);
+        return FakeReply::json(toJson({ { QStringLiteral("total"), rows.size() },
+                                        { QStringLiteral("pages"), 1 },
+                                        { QStringLiteral("listHelper"), rows } }));
+    }
+    if (request.method != "POST" || path.size() != 2 || path.at(0) != QLatin1String("carencia")
+        || path.at(1) != QLatin1String("complex"))
+        return std::nullopt;
+
+    // The rule keeps its type's code and description, as its list shows them; each item its
+    // kinship's and the rule's name.
+    const QJsonDocument body = QJsonDocument::fromJson(QByteArray::fromStdString(request.body));
+    if (!body.isObject())
+        return std::nullopt;
+    QJsonObject regra = body.object();
+    const auto list = [&regra](const char *name) {
+        return regra.take(QLatin1String(name))
+            .toObject()
+            .value(QStringLiteral("listHelper"))
+            .toArray();
+    };
+    const QJsonArray novos = list("itemCarencias");
+    const QJsonArray removidos = list("removeItemCarencias");
+    const QString listaSistema = QStringLiteral("/lista-sistema");
+    if (const auto tipo = row(listaSistema, idMember(regra, "listaCarencia"))) {
+        regra.insert(QStringLiteral("codigoTipo"), text(*tipo, "codigo"));
+        regra.insert(QStringLiteral("tipo"), text(*tipo, "descricao"));
+    }
+    RecordedRequest step;
+    step.method = "POST";
+    step.path = "/carencia";
+    step.body = toJson(regra);
+    std::optional<FakeReply> reply = m_store.answer(step);
+    if (!reply || reply->status != 200)
+        return reply;
+    const QJsonObject salva
+        = QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).object();
+
+    step.method = "DELETE";
+    step.path = itens.toStdString();
+    step.body = toJson({ { QStringLiteral("listHelper"), removidos } });
+    m_store.answer(step);
+    step.method = "POST";
+    for (const QJsonValue &value : novos) {
+        QJsonObject item = value.toObject();
+        item.insert(QStringLiteral("idCarencia"), salva.value(QStringLiteral("id")));
+        item.insert(QStringLiteral("nomeCarencia"), salva.value(QStringLiteral("descricao")));
+        if (const auto parentesco = row(listaSistema, idMember(item, "listaParentesco"))) {
+            item.insert(QStringLiteral("descricao"), text(*parentesco, "descricao"));
+            item.insert(QStringLiteral("codigo"), text(*parentesco, "codigo"));
+        }
+        step.body = toJson(item);
+        m_store.answer(step);
+    }
+    return reply;
 }
 
 FakeReply DemoBackend::cep(const QString &code) const

@@ -65,6 +65,9 @@ private:
     FakeReply cep(const QString &code) const;
     // The geography calls: the natural-key searches and the city of a company or person.
     std::optional<FakeReply> geografia(const RecordedRequest &request, const QStringList &path);
+    // The waiting-period rules: the aggregate save split into the rule and its items, and the
+    // items of a rule.
+    std::optional<FakeReply> carencia(const RecordedRequest &request, const QStringList &path);
     // The store's reply for a geography resource with the display names added to its rows.
     FakeReply comNomes(const QString &resource, FakeReply reply) const;
     QJsonObject comNomes(const QString &resource, QJsonObject row) const;
