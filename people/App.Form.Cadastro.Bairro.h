@@ -1,0 +1,43 @@
+#pragma once
+
+#include "App.Base.Form.Cadastro.h"
+#include "App.Lib.CEP.h"
+
+#include <optional>
+
+class TEdit;
+class TLabel;
+
+// "Cadastro de Bairros": lists, creates, edits and removes the neighbourhoods of the cities.
+// Opened from a menu, or from a street window's neighbourhood edit, which the postal-code cascade
+// fills from the public reply (findMunicipio): a city the back end does not know opens the city
+// window in turn.
+class TFormCadastroBairro final : public TFormBaseCadastro
+{
+public:
+    explicit TFormCadastroBairro(QWidget *AParent = nullptr);
+
+    TLabel *LabelDescricao;
+    TEdit *EditDescricao;
+    TLabel *LabelMunicipio;
+    TEdit *EditMunicipio;
+    TLabel *LabelUf;
+    TEdit *EditUf;
+
+    // The neighbourhood's name from the reply, then its city: found, or registered in the city
+    // window filled from the reply. Nothing while a record is being read in.
+    void findMunicipio(const TCEP &ACep);
+    // The window's own copy of the reply it handed on to the city window; null when none (the
+    // edit tab was cleared since).
+    const TCEP *Cep() const { return FCep ? &*FCep : nullptr; }
+
+protected:
+    void SetInfoPresenter() override;
+    void fillListControl() override;
+    void fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame) override;
+    void afterFormCreate() override;
+    void afterClearForm() override;
+
+private:
+    std::optional<TCEP> FCep;
+};
