@@ -2,7 +2,6 @@
 
 #include "App.Adapter.Frame.Bairro.h"
 #include "App.Form.Cadastro.Municipio.h"
-#include "App.Lib.CascataCEP.h"
 #include "App.Lib.ManagerControls.h"
 #include "App.Lib.Pesquisa.Catalogo.h"
 #include "App.Lib.Placement.h"
@@ -15,7 +14,7 @@
 ZUNTA_REGISTER_FORM(TFormCadastroBairro)
 
 TFormCadastroBairro::TFormCadastroBairro(QWidget *AParent)
-    : TFormBaseCadastro(QStringLiteral("TFormCadastroBairro"), AParent)
+    : TFormBaseCascataCEP(QStringLiteral("TFormCadastroBairro"), AParent)
 {
     setWindowTitle(QStringLiteral("Cadastro de Bairros"));
     const TPlacement place(VertScrollBoxControls->content(), 18, 30);
@@ -36,26 +35,26 @@ void TFormCadastroBairro::findMunicipio(const TCEP &ACep)
     municipio.Clear();
     cascataCEP(
         municipio,
-        [&cep] {
-            return TPesquisa::Create<TPesquisaMunicipio>()->FindByMunicipioUF(cep.Localidade,
-                                                                              cep.Uf);
+        cep,
+        [](const TCEP &ACep) {
+            return TPesquisa::Create<TPesquisaMunicipio>()->FindByMunicipioUF(ACep.Localidade,
+                                                                              ACep.Uf);
         },
-        [this, &cep](QWidget *AForm) {
-            FCep = cep;
+        [](QWidget *AForm, const TCEP &ACep) {
             if (auto *form = dynamic_cast<TFormCadastroMunicipio *>(AForm))
-                form->findUnidadeFederativa(*FCep);
+                form->findUnidadeFederativa(ACep);
         });
 }
 
 void TFormCadastroBairro::SetInfoPresenter()
 {
     SetPresenter(TBasePresenter::Create<TBairroPresenter>());
-    TFormBaseCadastro::SetInfoPresenter();
+    TFormBaseCascataCEP::SetInfoPresenter();
 }
 
 void TFormCadastroBairro::fillListControl()
 {
-    TFormBaseCadastro::fillListControl();
+    TFormBaseCascataCEP::fillListControl();
     TManagerControl &manager = FPresenter->ManagerControls();
     manager.Bind(EditDescricao, QStringLiteral("Bairro"))
         .Required()
@@ -81,17 +80,11 @@ void TFormCadastroBairro::fillListControl()
 void TFormCadastroBairro::fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame)
 {
     AFrame = TFrameBaseAdapter::New<TBairroFrameAdapter>(VertScrollBoxDados, ADataSet);
-    TFormBaseCadastro::fillFrameItem(ADataSet, AFrame);
+    TFormBaseCascataCEP::fillFrameItem(ADataSet, AFrame);
 }
 
 void TFormCadastroBairro::afterFormCreate()
 {
-    TFormBaseCadastro::afterFormCreate();
+    TFormBaseCascataCEP::afterFormCreate();
     SetControlFocus(EditDescricao);
-}
-
-void TFormCadastroBairro::afterClearForm()
-{
-    TFormBaseCadastro::afterClearForm();
-    FCep.reset();
 }

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "App.Base.Form.Cadastro.h"
-#include "App.Lib.CEP.h"
-
-#include <optional>
+#include "App.Base.Form.CascataCEP.h"
 
 class TEdit;
 class TLabel;
@@ -12,7 +9,7 @@ class TLabel;
 // Opened from a menu, or from a street window's neighbourhood edit, which the postal-code cascade
 // fills from the public reply (findMunicipio): a city the back end does not know opens the city
 // window in turn.
-class TFormCadastroBairro final : public TFormBaseCadastro
+class TFormCadastroBairro final : public TFormBaseCascataCEP
 {
 public:
     explicit TFormCadastroBairro(QWidget *AParent = nullptr);
@@ -27,17 +24,10 @@ public:
     // The neighbourhood's name from the reply, then its city: found, or registered in the city
     // window filled from the reply. Nothing while a record is being read in.
     void findMunicipio(const TCEP &ACep);
-    // The window's own copy of the reply it handed on to the city window; null when none (the
-    // edit tab was cleared since).
-    const TCEP *Cep() const { return FCep ? &*FCep : nullptr; }
 
 protected:
     void SetInfoPresenter() override;
     void fillListControl() override;
     void fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame) override;
     void afterFormCreate() override;
-    void afterClearForm() override;
-
-private:
-    std::optional<TCEP> FCep;
 };

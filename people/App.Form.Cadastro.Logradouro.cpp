@@ -2,7 +2,6 @@
 
 #include "App.Adapter.Frame.Logradouro.h"
 #include "App.Form.Cadastro.Bairro.h"
-#include "App.Lib.CascataCEP.h"
 #include "App.Lib.Exception.h"
 #include "App.Lib.ManagerControls.h"
 #include "App.Lib.Pesquisa.Catalogo.h"
@@ -20,7 +19,7 @@
 ZUNTA_REGISTER_FORM(TFormCadastroLogradouro)
 
 TFormCadastroLogradouro::TFormCadastroLogradouro(QWidget *AParent)
-    : TFormBaseCadastro(QStringLiteral("TFormCadastroLogradouro"), AParent)
+    : TFormBaseCascataCEP(QStringLiteral("TFormCadastroLogradouro"), AParent)
 {
     setWindowTitle(QStringLiteral("Cadastro de Logradouros"));
     const TPlacement place(VertScrollBoxControls->content(), 18, 30);
@@ -78,29 +77,29 @@ void TFormCadastroLogradouro::buscarCep()
         return;
     }
     manager.FindItemControl(EditDescricao->objectName())->SetValueControl(cep->Logradouro);
-    // Every window of the cascade copies the reply before this one lets it go.
+    // The reply goes with this step: every window of the cascade keeps its own copy.
     cascataCEP(
         bairro,
-        [&cep] {
+        *cep,
+        [](const TCEP &ACep) {
             return TPesquisa::Create<TPesquisaBairro>()->FindByBairroMunicipioUF(
-                cep->Bairro, cep->Localidade, cep->Uf);
+                ACep.Bairro, ACep.Localidade, ACep.Uf);
         },
-        [this, &cep](QWidget *AForm) {
-            FCep = *cep;
+        [](QWidget *AForm, const TCEP &ACep) {
             if (auto *form = dynamic_cast<TFormCadastroBairro *>(AForm))
-                form->findMunicipio(*FCep);
+                form->findMunicipio(ACep);
         });
 }
 
 void TFormCadastroLogradouro::SetInfoPresenter()
 {
     SetPresenter(TBasePresenter::Create<TLogradouroPresenter>());
-    TFormBaseCadastro::SetInfoPresenter();
+    TFormBaseCascataCEP::SetInfoPresenter();
 }
 
 void TFormCadastroLogradouro::fillListControl()
 {
-    TFormBaseCadastro::fillListControl();
+    TFormBaseCascataCEP::fillListControl();
     TManagerControl &manager = FPresenter->ManagerControls();
     // The mask limits the length (10 with its dots and dash), not the column's 8 digits.
     manager.Bind(EditCep, QStringLiteral("CEP"))
@@ -137,17 +136,11 @@ void TFormCadastroLogradouro::fillListControl()
 void TFormCadastroLogradouro::fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame)
 {
     AFrame = TFrameBaseAdapter::New<TLogradouroFrameAdapter>(VertScrollBoxDados, ADataSet);
-    TFormBaseCadastro::fillFrameItem(ADataSet, AFrame);
+    TFormBaseCascataCEP::fillFrameItem(ADataSet, AFrame);
 }
 
 void TFormCadastroLogradouro::afterFormCreate()
 {
-    TFormBaseCadastro::afterFormCreate();
+    TFormBaseCascataCEP::afterFormCreate();
     SetControlFocus(EditCep);
-}
-
-void TFormCadastroLogradouro::afterClearForm()
-{
-    TFormBaseCadastro::afterClearForm();
-    FCep.reset();
 }

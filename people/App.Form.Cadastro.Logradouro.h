@@ -1,9 +1,6 @@
 #pragma once
 
-#include "App.Base.Form.Cadastro.h"
-#include "App.Lib.CEP.h"
-
-#include <optional>
+#include "App.Base.Form.CascataCEP.h"
 
 class TEdit;
 class TLabel;
@@ -14,7 +11,7 @@ class TLabel;
 // are found on the back end or registered on the spot, one window after the other, each filled
 // from the reply; saving each window fills the one before, up to this one. Opened from a menu,
 // or from an address's street edit (findCep).
-class TFormCadastroLogradouro final : public TFormBaseCadastro
+class TFormCadastroLogradouro final : public TFormBaseCascataCEP
 {
 public:
     explicit TFormCadastroLogradouro(QWidget *AParent = nullptr);
@@ -40,19 +37,14 @@ public:
     void buscarCep();
     // Leaving the postal code: buscarCep for a new street, or for a stored one without a name.
     void EditCepExit(QObject *Sender);
-    // The window's own copy of the reply it handed on to the neighbourhood window; null when none
-    // (the edit tab was cleared since).
-    const TCEP *Cep() const { return FCep ? &*FCep : nullptr; }
 
 protected:
     void SetInfoPresenter() override;
     void fillListControl() override;
     void fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame) override;
     void afterFormCreate() override;
-    void afterClearForm() override;
 
 private:
-    std::optional<TCEP> FCep;
     // A lookup is running, or the code is being set by findCep: leaving the edit meanwhile
     // starts no second one.
     bool m_buscandoCep = false;

@@ -2,7 +2,6 @@
 
 #include "App.Adapter.Frame.Municipio.h"
 #include "App.Form.Cadastro.UnidadeFederativa.h"
-#include "App.Lib.CascataCEP.h"
 #include "App.Lib.ManagerControls.h"
 #include "App.Lib.Pesquisa.Catalogo.h"
 #include "App.Lib.Placement.h"
@@ -14,7 +13,7 @@
 ZUNTA_REGISTER_FORM(TFormCadastroMunicipio)
 
 TFormCadastroMunicipio::TFormCadastroMunicipio(QWidget *AParent)
-    : TFormBaseCadastro(QStringLiteral("TFormCadastroMunicipio"), AParent)
+    : TFormBaseCascataCEP(QStringLiteral("TFormCadastroMunicipio"), AParent)
 {
     setWindowTitle(QStringLiteral("Cadastro de Municípios"));
     const TPlacement place(VertScrollBoxControls->content(), 18, 30);
@@ -38,23 +37,25 @@ void TFormCadastroMunicipio::findUnidadeFederativa(const TCEP &ACep)
     unidadeFederativa.Clear();
     cascataCEP(
         unidadeFederativa,
-        [&cep] { return TPesquisa::Create<TPesquisaUnidadeFederativa>()->FindBySigla(cep.Uf); },
-        [this, &cep](QWidget *AForm) {
-            FCep = cep;
+        cep,
+        [](const TCEP &ACep) {
+            return TPesquisa::Create<TPesquisaUnidadeFederativa>()->FindBySigla(ACep.Uf);
+        },
+        [](QWidget *AForm, const TCEP &ACep) {
             if (auto *form = dynamic_cast<TFormCadastroUnidadeFederativa *>(AForm))
-                form->fillSigla(FCep->Uf);
+                form->fillSigla(ACep.Uf);
         });
 }
 
 void TFormCadastroMunicipio::SetInfoPresenter()
 {
     SetPresenter(TBasePresenter::Create<TMunicipioPresenter>());
-    TFormBaseCadastro::SetInfoPresenter();
+    TFormBaseCascataCEP::SetInfoPresenter();
 }
 
 void TFormCadastroMunicipio::fillListControl()
 {
-    TFormBaseCadastro::fillListControl();
+    TFormBaseCascataCEP::fillListControl();
     TManagerControl &manager = FPresenter->ManagerControls();
     manager.Bind(EditNome, QStringLiteral("Município")).Required().Upper().Caption(LabelNome);
     manager.Bind(EditUnidadeFederativa, QStringLiteral("UF"))
@@ -77,17 +78,11 @@ void TFormCadastroMunicipio::fillListControl()
 void TFormCadastroMunicipio::fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame)
 {
     AFrame = TFrameBaseAdapter::New<TMunicipioFrameAdapter>(VertScrollBoxDados, ADataSet);
-    TFormBaseCadastro::fillFrameItem(ADataSet, AFrame);
+    TFormBaseCascataCEP::fillFrameItem(ADataSet, AFrame);
 }
 
 void TFormCadastroMunicipio::afterFormCreate()
 {
-    TFormBaseCadastro::afterFormCreate();
+    TFormBaseCascataCEP::afterFormCreate();
     SetControlFocus(EditNome);
-}
-
-void TFormCadastroMunicipio::afterClearForm()
-{
-    TFormBaseCadastro::afterClearForm();
-    FCep.reset();
 }

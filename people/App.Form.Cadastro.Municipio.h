@@ -1,9 +1,6 @@
 #pragma once
 
-#include "App.Base.Form.Cadastro.h"
-#include "App.Lib.CEP.h"
-
-#include <optional>
+#include "App.Base.Form.CascataCEP.h"
 
 class TEdit;
 class TLabel;
@@ -12,7 +9,7 @@ class TLabel;
 // and telephone area code). Opened from a menu, or from a neighbourhood window's city edit, which
 // the postal-code cascade fills from the public reply (findUnidadeFederativa): a state the back
 // end does not know opens the state window in turn.
-class TFormCadastroMunicipio final : public TFormBaseCadastro
+class TFormCadastroMunicipio final : public TFormBaseCascataCEP
 {
 public:
     explicit TFormCadastroMunicipio(QWidget *AParent = nullptr);
@@ -30,17 +27,10 @@ public:
     // or registered in the state window filled with the abbreviation. Nothing while a record is
     // being read in.
     void findUnidadeFederativa(const TCEP &ACep);
-    // The window's own copy of the reply it handed on to the state window; null when none (the
-    // edit tab was cleared since).
-    const TCEP *Cep() const { return FCep ? &*FCep : nullptr; }
 
 protected:
     void SetInfoPresenter() override;
     void fillListControl() override;
     void fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame) override;
     void afterFormCreate() override;
-    void afterClearForm() override;
-
-private:
-    std::optional<TCEP> FCep;
 };
