@@ -132,13 +132,22 @@ void TFrameBaseAdapter::AddField(TLabel *&ATitle, TLabel *&AValue, const TFrameF
 
 void TFrameBaseAdapter::AddColumn(TLabel *ALabel, const QString &AColumn)
 {
-    FColumns.push_back({ ALabel, AColumn });
+    FColumns.push_back({ ALabel, { AColumn } });
+}
+
+void TFrameBaseAdapter::AddColumns(TLabel *ALabel, const QStringList &AColumns)
+{
+    FColumns.push_back({ ALabel, AColumns });
 }
 
 void TFrameBaseAdapter::FillRecord(const TMemTable &ADataSet)
 {
-    for (const TFrameColumn &column : FColumns)
-        column.Label->setText(ADataSet.FieldByName(column.Column)->DisplayText());
+    for (const TFrameColumn &column : FColumns) {
+        QStringList texts;
+        for (const QString &name : column.Columns)
+            texts << ADataSet.FieldByName(name)->DisplayText();
+        column.Label->setText(texts.join(QStringLiteral(" - ")));
+    }
     fillRow(ADataSet);
 }
 

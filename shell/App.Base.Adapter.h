@@ -4,6 +4,7 @@
 #include "Layouts.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <cstdint>
@@ -17,11 +18,12 @@ class TMemTable;
 class TRectangle;
 class TSpeedButton;
 
-// A label of a row and the column of the list table whose display text it shows.
+// A label of a row and the columns of the list table whose display texts it shows, joined by
+// " - " when there are several.
 struct TFrameColumn
 {
     TLabel *Label;
-    QString Column;
+    QStringList Columns;
 };
 
 // A value of a row with its title before it on one line: labels "LabelTitle" and "Label"
@@ -101,6 +103,8 @@ protected:
     void AddField(TLabel *&ATitle, TLabel *&AValue, const TFrameField &AField);
     // FillRecord gives the label the column's display text.
     void AddColumn(TLabel *ALabel, const QString &AColumn);
+    // FillRecord gives the label the columns' display texts joined by " - " ("CENTRO - 30130010").
+    void AddColumns(TLabel *ALabel, const QStringList &AColumns);
     // What the row shows beyond its column list; runs after the listed labels are filled.
     virtual void fillRow(const TMemTable &ADataSet) { (void)ADataSet; }
 
