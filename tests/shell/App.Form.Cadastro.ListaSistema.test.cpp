@@ -74,7 +74,8 @@ TEST_F(FormCadastroListaSistemaTest, ListsTheItemsWithCodeDescriptionAndType)
     EXPECT_EQ(rows(),
               (QStringList { QStringLiteral("01|CATÓLICA|RELIGIAO"),
                              QStringLiteral("02|EVANGÉLICA|RELIGIAO"),
-                             QStringLiteral("03|ESPÍRITA|RELIGIAO") }));
+                             QStringLiteral("03|ESPÍRITA|RELIGIAO"),
+                             QStringLiteral("00|TODAS|RELIGIAO") }));
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
 }
 

@@ -13,8 +13,10 @@
 // A back end that keeps any resource in memory, generically: list pages with "total", "pages"
 // and "listHelper" (filtered by the "search" text over every text member), find by id, POST and
 // POST ".../complex" (a new id for id 0), DELETE by a "listHelper" list of ids. Status 304 answers
-// a page with no rows. Install it as a fake back end's fallback; tests and the stand-in back end
-// seed it with rows.
+// a page with no rows. An aggregate saved with ".../complex" keeps its children in their own
+// resources ("valorServicos" of "/servico" in "/valor-servico", each with "idServico"), drops
+// the ids of its "remove..." lists from them, and GET "/<child>/<parent>/<id>" lists them. Install
+// it as a fake back end's fallback; tests and the stand-in back end seed it with rows.
 class FakeStore
 {
 public:
@@ -27,6 +29,12 @@ public:
     std::optional<FakeReply> answer(const RecordedRequest &request,
                                     const std::string &baseUri = "/");
     void install(FakeBackend &backend, const std::string &baseUri = "/");
+    // A page of the rows of the resource whose member holds the id (the children of a record),
+    // by the request's "page" and "limit"; 304 when there is none.
+    FakeReply listWhere(const QString &resource,
+                        const QString &member,
+                        qint64 id,
+                        const RecordedRequest &request);
     // Every resource exists, empty until something is saved to it (the stand-in back end, where
     // any registration window may be tried); otherwise GET on an unseeded resource is left to
     // the caller (the 404).
@@ -34,7 +42,9 @@ public:
 
 private:
     FakeReply list(const QString &resource, const RecordedRequest &request);
-    FakeReply save(const QString &resource, const std::string &body);
+    FakeReply save(const QString &resource, const std::string &body, bool complex);
+    // The row saved (a new id for id 0); the lock is held.
+    QJsonObject store(const QString &resource, QJsonObject row);
     FakeReply remove(const QString &resource, const std::string &body);
 
     mutable std::mutex m_mutex;
