@@ -12,15 +12,15 @@ TItemKitServicoFrameAdapter::TItemKitServicoFrameAdapter(QWidget *AOwner, const 
     LabelServico = AddHeadline(u"LabelServico", u"SERVICO");
     AddField(LabelTitleValorServico,
              LabelValorServico,
-             { u"ValorServico", u"Valor Serviço:", 184, 270, 42 });
-    AddField(LabelTitleIndice, LabelIndice, { u"Indice", u"Índice:", 360, 402, 42, u"INDICE" });
+             { u"ValorServico", u"Valor Serviço:", 184, 270, 32 });
+    AddField(LabelTitleIndice, LabelIndice, { u"Indice", u"Índice:", 360, 402, 32, u"INDICE" });
     AddField(LabelTitleValorBaseServico,
              LabelValorBaseServico,
-             { u"ValorBaseServico", u"Valor Base:", 470, 540, 42, u"VALOR_BASE_SERVICO" });
+             { u"ValorBaseServico", u"Valor Base:", 470, 540, 32, u"VALOR_BASE_SERVICO" });
     AddField(LabelTitleReligiao,
              LabelReligiao,
-             { u"Religiao", u"Religião:", 184, 240, 60, u"RELIGIAO" });
-    AddField(LabelTitleStatus, LabelStatus, { u"Status", u"Status:", 470, 515, 60, u"STATUS" });
+             { u"Religiao", u"Religião:", 184, 240, 47, u"RELIGIAO" });
+    AddField(LabelTitleStatus, LabelStatus, { u"Status", u"Status:", 470, 515, 47, u"STATUS" });
     SetupLabels();
 }
 
