@@ -1,15 +1,9 @@
 #include "App.Presenter.CarenciaServico.h"
 
-#include "App.Lib.ItemControl.h"
-#include "App.Lib.ManagerControls.h"
-#include "Edit.h"
 #include "MemTable.h"
-#include "SysUtils.h"
 
-#include "support/FakeConnection.h"
+#include "ServicoChildPresenterTest.h"
 #include "support/PresenterContract.h"
-
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -20,49 +14,20 @@ namespace {
 // A service holding a rule of the type "CONSULTAS", and the waiting-period edit of its sub-form,
 // whose lookup is never run here: the test sets what a lookup leaves (the rule's id, its
 // description and, as other information, its type).
-class CarenciaServicoPresenterTest : public ::testing::Test
+class CarenciaServicoPresenterTest : public ServicoChildPresenterTest<TCarenciaServicoPresenter>
 {
 protected:
     void SetUp() override
     {
-        backend.on("GET",
-                   "/carencia-servico/servico/5",
-                   FakeReply::json(R"({"total":1,"pages":1,"listHelper":[{"id":9,)"
-                                   R"("idCarencia":3,"carencia":"CARÊNCIA CONSULTAS",)"
-                                   R"("tipo":"CONSULTAS","codigoTipo":1}]})"));
-        presenter->IdPrincipal = 5;
-        presenter->findByFilterToDataSet();
+        prepare(5,
+                "/carencia-servico/servico/5",
+                R"({"total":1,"pages":1,"listHelper":[{"id":9,"idCarencia":3,)"
+                R"("carencia":"CARÊNCIA CONSULTAS","tipo":"CONSULTAS","codigoTipo":1}]})",
+                QStringLiteral("EditCarencia"),
+                QStringLiteral("Carência"),
+                QStringLiteral("TPesquisaCarencia"));
         ASSERT_EQ(presenter->DataSetInfo().RecordCount(), 1);
-        edit = new TEdit(&host, QStringLiteral("EditCarencia"));
-        item = &presenter->ManagerControls()
-                    .Bind(edit, QStringLiteral("Carência"))
-                    .Required()
-                    .Lookup(QStringLiteral("TPesquisaCarencia"))
-                    .Item();
     }
-    void choose(std::int64_t AId, const QString &ADescricao, const QString &ATipo)
-    {
-        edit->setText(ADescricao);
-        item->Id = AId;
-        item->OtherInfo = ATipo;
-    }
-    QString validationFailure()
-    {
-        try {
-            presenter->ValidControls();
-        } catch (const Exception &failure) {
-            return failure.Message().trimmed();
-        }
-        return {};
-    }
-
-    FakeBackend backend;
-    FakeConnection fake { backend };
-    std::unique_ptr<TCarenciaServicoPresenter> presenter
-        = TBasePresenter::Create<TCarenciaServicoPresenter>();
-    QWidget host;
-    TEdit *edit = nullptr;
-    TItemControl *item = nullptr;
 };
 
 TEST_F(CarenciaServicoPresenterTest, SecondRuleOfATypeIsRefusedAndItsOwnRowIsAccepted)

@@ -1,15 +1,9 @@
 #include "App.Presenter.ItemKitServico.h"
 
-#include "App.Lib.ItemControl.h"
-#include "App.Lib.ManagerControls.h"
-#include "Edit.h"
 #include "MemTable.h"
-#include "SysUtils.h"
 
-#include "support/FakeConnection.h"
+#include "ServicoChildPresenterTest.h"
 #include "support/PresenterContract.h"
-
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -20,50 +14,21 @@ namespace {
 // A kit holding the member 403, and the member edit of the kit sub-form, whose lookup is never
 // run here: the test sets what a lookup leaves (the member's id, its description and, as other
 // information, its usage base and value).
-class ItemKitServicoPresenterTest : public ::testing::Test
+class ItemKitServicoPresenterTest : public ServicoChildPresenterTest<TItemKitServicoPresenter>
 {
 protected:
     void SetUp() override
     {
-        backend.on(
-            "GET",
-            "/item-kit-servico/servico/401",
-            FakeReply::json(R"({"total":1,"pages":1,"listHelper":[{"id":402,)"
-                            R"("idServico":401,"idServicoKit":403,"indice":1.5,)"
-                            R"("servico":"ORNAMENTAÇÃO DE URNA","valorBaseServico":100}]})"));
-        presenter->IdPrincipal = 401;
-        presenter->findByFilterToDataSet();
+        prepare(401,
+                "/item-kit-servico/servico/401",
+                R"({"total":1,"pages":1,"listHelper":[{"id":402,"idServico":401,)"
+                R"("idServicoKit":403,"indice":1.5,"servico":"ORNAMENTAÇÃO DE URNA",)"
+                R"("valorBaseServico":100}]})",
+                QStringLiteral("EditServicoKit"),
+                QStringLiteral("Serviço"),
+                QStringLiteral("TPesquisaServico"));
         ASSERT_EQ(presenter->DataSetInfo().RecordCount(), 1);
-        edit = new TEdit(&host, QStringLiteral("EditServicoKit"));
-        item = &presenter->ManagerControls()
-                    .Bind(edit, QStringLiteral("Serviço"))
-                    .Required()
-                    .Lookup(QStringLiteral("TPesquisaServico"))
-                    .Item();
     }
-    void choose(std::int64_t AId, const QString &ADescricao, const QString &AOtherInfo)
-    {
-        edit->setText(ADescricao);
-        item->Id = AId;
-        item->OtherInfo = AOtherInfo;
-    }
-    QString validationFailure()
-    {
-        try {
-            presenter->ValidControls();
-        } catch (const Exception &failure) {
-            return failure.Message().trimmed();
-        }
-        return {};
-    }
-
-    FakeBackend backend;
-    FakeConnection fake { backend };
-    std::unique_ptr<TItemKitServicoPresenter> presenter
-        = TBasePresenter::Create<TItemKitServicoPresenter>();
-    QWidget host;
-    TEdit *edit = nullptr;
-    TItemControl *item = nullptr;
 };
 
 TEST_F(ItemKitServicoPresenterTest, MemberAlreadyInTheKitIsRefusedByItsDescription)
