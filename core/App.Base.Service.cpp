@@ -275,6 +275,14 @@ TBaseService::findListByFilter(const TClassInfo &AClass,
     return readReplyPage(AClass);
 }
 
+std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+TBaseService::findListOf(const TClassInfo &AClass, const QString &APath)
+{
+    ClearRequest();
+    ExecuteGet(m_resourceName + APath, QString(), QString(), true, 1, 100, QString());
+    return readReplyPage(AClass);
+}
+
 std::unique_ptr<TSerializeObject>
 TBaseService::postObject(const TClassInfo &AClass, const TSerializeObject &AObject, bool AComplex)
 {

@@ -154,6 +154,14 @@ public:
         return downcastList<T>(
             findListByFilter(T::StaticClassInfo(), ASearch, AFixFilter, APage, ALimit, AFilter));
     }
+    // The first page of 100 rows under another record: GET resource + APath ("/servico/5" reads
+    // the children of service 5), read by readReplyPage, so status 304 gives no list. Only the
+    // first 100 rows are ever read.
+    template<class T>
+    std::optional<TObjectList<T>> findFirstPageOf(const QString &APath)
+    {
+        return downcastList<T>(findListOf(T::StaticClassInfo(), APath));
+    }
     // POST resource (resource/complex) with the object's JSON; only 200 succeeds, giving the
     // saved record (read by readReplyObject).
     template<class T>
@@ -183,6 +191,8 @@ public:
                      int APage,
                      int ALimit,
                      const TSerializeObject *AFilter);
+    std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+    findListOf(const TClassInfo &AClass, const QString &APath);
     std::unique_ptr<TSerializeObject>
     postObject(const TClassInfo &AClass, const TSerializeObject &AObject, bool AComplex);
 

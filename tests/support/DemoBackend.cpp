@@ -47,6 +47,12 @@ const QString unidadeFederativa = QStringLiteral("/unidade-federativa");
 const QString municipio = QStringLiteral("/municipio");
 const QString bairro = QStringLiteral("/bairro");
 const QString logradouro = QStringLiteral("/logradouro");
+const QString servico = QStringLiteral("/servico");
+const QString valorServico = QStringLiteral("/valor-servico");
+const QString itemKitServico = QStringLiteral("/item-kit-servico");
+const QString carenciaServico = QStringLiteral("/carencia-servico");
+const QString servicoEstoque = QStringLiteral("/servico-estoque");
+const QString listaSistema = QStringLiteral("/lista-sistema");
 
 } // namespace
 
@@ -233,6 +239,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return reply;
     if (auto reply = carencia(request, path))
         return reply;
+    if (auto reply = servicos(request, path))
+        return reply;
     return m_store.answer(request);
 }
 
@@ -336,8 +344,68 @@ QJsonObject DemoBackend::comNomes(const QString &resource, QJsonObject row) cons
             for (const char *member : { "bairro", "municipio", "uf" })
                 row.insert(QLatin1String(member), named.value(QLatin1String(member)));
         }
+    } else if (resource == servico) {
+        const auto lista
+            = [this, &row](const char *AMember, const char *ACodigo, const char *ANome) {
+                  if (const auto item = this->row(listaSistema, idMember(row, AMember))) {
+                      row.insert(QLatin1String(ACodigo), text(*item, "codigo"));
+                      row.insert(QLatin1String(ANome), text(*item, "descricao"));
+                  }
+              };
+        lista("listaServico", "codigoTipo", "tipo");
+        lista("listaTipoUtilizacao", "codigoTipoUtilizacao", "tipoUtilizacao");
+        const qint64 id = idMember(row, "id");
+        QString data;
+        for (const QJsonValue &value : m_store.rows(valorServico)) {
+            const QJsonObject valor = value.toObject();
+            if (idMember(valor, "idServico") == id && text(valor, "data") >= data) {
+                data = text(valor, "data");
+                row.insert(QStringLiteral("valor"), valor.value(QStringLiteral("valor")));
+                row.insert(QStringLiteral("dataAtualizacao"), data);
+            }
+        }
+        bool kit = false;
+        for (const QJsonValue &value : m_store.rows(itemKitServico))
+            kit = kit || idMember(value.toObject(), "idServico") == id;
+        row.insert(QStringLiteral("isServicoKit"), kit);
+    } else if (resource == itemKitServico) {
+        if (const auto membro = this->row(servico, idMember(row, "idServicoKit"))) {
+            const QJsonObject named = comNomes(servico, *membro);
+            row.insert(QStringLiteral("servico"), text(named, "descricao"));
+            row.insert(QStringLiteral("valorBaseServico"), named.value(QStringLiteral("valor")));
+        }
+        if (const auto religiao = this->row(listaSistema, idMember(row, "listaReligiao")))
+            row.insert(QStringLiteral("religiao"), text(*religiao, "descricao"));
+        if (const auto status = this->row(listaSistema, idMember(row, "listaStatus")))
+            row.insert(QStringLiteral("status"), text(*status, "descricao"));
+    } else if (resource == carenciaServico) {
+        if (const auto carencia
+            = this->row(QStringLiteral("/carencia"), idMember(row, "idCarencia"))) {
+            row.insert(QStringLiteral("carencia"), text(*carencia, "descricao"));
+            row.insert(QStringLiteral("tipo"), text(*carencia, "tipo"));
+        }
+    } else if (resource == valorServico) {
+        if (const auto tipo = this->row(listaSistema, idMember(row, "listaTipoFranquia")))
+            row.insert(QStringLiteral("tipoFranquia"), text(*tipo, "descricao"));
     }
     return row;
+}
+
+std::optional<FakeReply> DemoBackend::servicos(const RecordedRequest &request,
+                                               const QStringList &path)
+{
+    if (request.method != "GET" || path.isEmpty())
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (resource == servicoEstoque && path.size() == 2)
+        return m_store.listWhere(
+            resource, QStringLiteral("idServico"), path.at(1).toLongLong(), request);
+    if (resource != servico && resource != valorServico && resource != itemKitServico
+        && resource != carenciaServico)
+        return std::nullopt;
+    if (auto reply = m_store.answer(request))
+        return comNomes(resource, *reply);
+    return std::nullopt;
 }
 
 FakeReply DemoBackend::comNomes(const QString &resource, FakeReply reply) const

@@ -28,6 +28,8 @@
 // a city by company or person ("/municipio/empresa/<id>", "/municipio/pessoa/<id>", through the
 // person's billing or first address), and their rows carry, besides what was saved, the names
 // their lists and lookups show (a city's "uf", a street's "bairro", "municipio" and "uf" ...).
+// Service rows carry likewise their kind, current value and kit mark, kit members their
+// member's description and base value.
 //
 // Seed file (JSON object): "usuarios" (id, nome, login, email, idConta, idColaborador, senha,
 // trocarSenha, empresas: the company ids), "empresas" (TEmpresaDto rows), "menus" (menu rows in
@@ -68,6 +70,9 @@ private:
     // The waiting-period rules: the aggregate save split into the rule and its items, and the
     // items of a rule.
     std::optional<FakeReply> carencia(const RecordedRequest &request, const QStringList &path);
+    // The services with their values, kit members and waiting-period rules, with the names and
+    // values the back end adds to their rows, and a service's stock ("/servico-estoque/<id>").
+    std::optional<FakeReply> servicos(const RecordedRequest &request, const QStringList &path);
     // The store's reply for a geography resource with the display names added to its rows.
     FakeReply comNomes(const QString &resource, FakeReply reply) const;
     QJsonObject comNomes(const QString &resource, QJsonObject row) const;

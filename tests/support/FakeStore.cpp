@@ -132,6 +132,21 @@ std::optional<FakeReply> FakeStore::answer(const RecordedRequest &request,
         const qint64 id = idText.toLongLong(&numeric);
         if (!numeric)
             return std::nullopt;
+        if (id == 0 && segments.size() == 3) {
+            // A lookup by its text (a list item's code): the first row that matches it, of the
+            // fixed filter's kind when there is one.
+            const QString search = QString::fromStdString(request.param("search").value_or(""));
+            const QString fixFilter
+                = QString::fromStdString(request.param("fix-filter").value_or(""));
+            for (const QJsonValue &value : rows(resource)) {
+                const QJsonObject row = value.toObject();
+                bool ofKind = fixFilter.isEmpty();
+                for (auto it = row.begin(); it != row.end() && !ofKind; ++it)
+                    ofKind = it.value().toString() == fixFilter;
+                if (!search.isEmpty() && ofKind && matchesSearch(row, search))
+                    return FakeReply::json(toJson(row));
+            }
+        }
         if (auto row = find(resource, id))
             return FakeReply::json(toJson(*row));
         return FakeReply::json(R"({"message":"WARNING:Informações não localizadas."})", 404);
