@@ -123,7 +123,8 @@ std::optional<FakeReply> FakeStore::answer(const RecordedRequest &request,
         if (segments.size() == 3 && segments.at(1) != QStringLiteral("pesquisa")) {
             const qint64 parentId = segments.at(2).toLongLong(&numeric);
             if (numeric)
-                return children(resource, segments.at(1), parentId, request);
+                return listWhere(resource, QStringLiteral("id") + camelOf(segments.at(1)),
+                                 parentId, request);
         }
         const QString idText = segments.size() == 3 && segments.at(1) == QStringLiteral("pesquisa")
             ? segments.at(2)
@@ -183,10 +184,9 @@ FakeReply FakeStore::list(const QString &resource, const RecordedRequest &reques
     return page(matching, request);
 }
 
-FakeReply FakeStore::children(const QString &resource, const QString &parent, qint64 id,
-                              const RecordedRequest &request)
+FakeReply FakeStore::listWhere(const QString &resource, const QString &link, qint64 id,
+                               const RecordedRequest &request)
 {
-    const QString link = QStringLiteral("id") + camelOf(parent);
     QJsonArray matching;
     for (const QJsonValue &row : rows(resource))
         if (qint64(row.toObject().value(link).toDouble()) == id)
