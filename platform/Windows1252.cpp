@@ -16,7 +16,9 @@ QByteArray ToWindows1252(const QString &text)
     out.reserve(text.size());
     for (QChar qc : text) {
         const char16_t c = qc.unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        // The five positions the page leaves undefined come back as the control characters
+        // FromWindows1252 gave them, so any byte string survives the round trip.
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c <= 0x9F && HighTable[c - 0x80] == 0)) {
             out += char(c);
             continue;
         }
