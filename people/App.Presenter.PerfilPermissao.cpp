@@ -15,8 +15,8 @@ std::unique_ptr<TSerializeObject> TPerfilPermissaoPresenter::PostComplexService(
 {
     TPerfilPermissaoComplexPost &body = *entity();
     if (m_listRemoveFormulario) {
-        for (const QString &line : *m_listRemoveFormulario)
-            body.RemoveFormularioPerfilPermissaos->push_back(TUtils::StrEmptyToInt64(line));
+        for (std::int64_t id : TUtils::convertStringListToIntList(*m_listRemoveFormulario))
+            body.RemoveFormularioPerfilPermissaos->push_back(id);
     }
     if (m_dataSetFormulario && m_dataSetFormulario->Active()) {
         TMemTable &table = *m_dataSetFormulario;

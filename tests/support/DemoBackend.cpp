@@ -387,6 +387,9 @@ FakeReply DemoBackend::formulariosDoPerfil(qint64 idPerfil, const RecordedReques
             superiores.insert(nome, idOf(value));
     }
     const QJsonArray salvos = m_store.rows(formularioPerfilPermissao);
+    static const char *const flags[]
+        = { "inserir",    "editar",          "remover",         "movimentar",
+            "visualizar", "permissaoExtra1", "permissaoExtra2", "permissaoExtra3" };
     QJsonArray linhas;
     for (const QJsonValue &value : m_menus) {
         const QJsonObject menu = value.toObject();
@@ -398,14 +401,7 @@ FakeReply DemoBackend::formulariosDoPerfil(qint64 idPerfil, const RecordedReques
                             { QStringLiteral("idMenuSuperior"),
                               double(superiores.value(text(menu, "menuSuperior"))) },
                             { QStringLiteral("menuSuperior"), text(menu, "menuSuperior") } };
-        for (const char *flag : { "inserir",
-                                  "editar",
-                                  "remover",
-                                  "movimentar",
-                                  "visualizar",
-                                  "permissaoExtra1",
-                                  "permissaoExtra2",
-                                  "permissaoExtra3" })
+        for (const char *flag : flags)
             linha.insert(QLatin1String(flag), false);
         for (const QJsonValue &salvo : salvos) {
             const QJsonObject permissao = salvo.toObject();
@@ -413,14 +409,7 @@ FakeReply DemoBackend::formulariosDoPerfil(qint64 idPerfil, const RecordedReques
                 || idMember(permissao, "idFormulario") != idOf(menu))
                 continue;
             linha.insert(QStringLiteral("id"), double(idOf(permissao)));
-            for (const char *flag : { "inserir",
-                                      "editar",
-                                      "remover",
-                                      "movimentar",
-                                      "visualizar",
-                                      "permissaoExtra1",
-                                      "permissaoExtra2",
-                                      "permissaoExtra3" })
+            for (const char *flag : flags)
                 linha.insert(QLatin1String(flag), permissao.value(QLatin1String(flag)).toBool());
         }
         linhas.append(linha);
