@@ -3,6 +3,7 @@
 #include "Common.Lib.Crypt.h"
 
 #include <QDir>
+#include <QMap>
 #include <QFile>
 #include <QJsonDocument>
 #include <QSet>
@@ -53,6 +54,8 @@ const QString itemKitServico = QStringLiteral("/item-kit-servico");
 const QString carenciaServico = QStringLiteral("/carencia-servico");
 const QString servicoEstoque = QStringLiteral("/servico-estoque");
 const QString listaSistema = QStringLiteral("/lista-sistema");
+const QString empresa = QStringLiteral("/empresa");
+const QString formularioPerfilPermissao = QStringLiteral("/formulario-perfil-permissao");
 
 } // namespace
 
@@ -93,6 +96,7 @@ DemoBackend::DemoBackend(const QString &seedFile)
     for (auto it = recursos.begin(); it != recursos.end(); ++it)
         m_store.seed(it.key(), it.value().toArray());
     m_store.seed(QStringLiteral("/menu-sistema"), m_menus);
+    m_store.seed(empresa, m_empresas);
     m_store.seed(QStringLiteral("/usuario"), usuarios);
     m_store.setOpenResources(true);
 
@@ -192,9 +196,9 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return FakeReply::json(toJson(usuario->row));
     if (request.method == "GET" && is({ "acesso", "*", "empresa" })) {
         QJsonArray empresas;
-        for (const QJsonValue &empresa : m_empresas)
-            if (usuario->empresas.contains(idOf(empresa)))
-                empresas.append(empresa);
+        for (const QJsonValue &row : m_store.rows(empresa))
+            if (usuario->empresas.contains(idOf(row)))
+                empresas.append(row);
         return FakeReply::json(toJson({ { QStringLiteral("listHelper"), empresas } }));
     }
     if (request.method == "GET" && is({ "menu-sistema", "menu-superior" })) {
@@ -241,6 +245,10 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return reply;
     if (auto reply = servicos(request, path))
         return reply;
+    if (request.method == "POST" && is({ "empresa" }))
+        return salvarEmpresa(request);
+    if (request.method == "GET" && is({ "formulario-perfil-permissao", "perfil-permissao", "*" }))
+        return formulariosDoPerfil(path.at(2).toLongLong(), request);
     return m_store.answer(request);
 }
 
@@ -491,4 +499,66 @@ std::optional<FakeReply> DemoBackend::geografia(const RecordedRequest &request,
     if (auto reply = m_store.answer(request))
         return comNomes(resource, std::move(*reply));
     return std::nullopt;
+}
+
+FakeReply DemoBackend::salvarEmpresa(const RecordedRequest &request)
+{
+    // The body carries the company's settings only: its name and tax id come from its person.
+    const QJsonObject body
+        = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
+    QJsonObject merged = row(empresa, idMember(body, "id")).value_or(QJsonObject());
+    for (auto it = body.begin(); it != body.end(); ++it)
+        merged.insert(it.key(), it.value());
+    RecordedRequest save = request;
+    save.body = toJson(merged);
+    return m_store.answer(save).value_or(FakeReply::empty(404));
+}
+
+FakeReply DemoBackend::formulariosDoPerfil(qint64 idPerfil, const RecordedRequest &request)
+{
+    // Every window of the menus, under the top menu of its first row (the id the top-menu list
+    // gives it), with the profile's stored row for it, when there is one.
+    QMap<QString, qint64> superiores;
+    for (const QJsonValue &value : m_menus) {
+        const QString nome = text(value.toObject(), "menuSuperior");
+        if (!superiores.contains(nome))
+            superiores.insert(nome, idOf(value));
+    }
+    const QJsonArray salvos = m_store.rows(formularioPerfilPermissao);
+    static const char *const flags[]
+        = { "inserir",    "editar",          "remover",         "movimentar",
+            "visualizar", "permissaoExtra1", "permissaoExtra2", "permissaoExtra3" };
+    QJsonArray linhas;
+    for (const QJsonValue &value : m_menus) {
+        const QJsonObject menu = value.toObject();
+        if (text(menu, "classeFormulario").isEmpty())
+            continue;
+        QJsonObject linha { { QStringLiteral("id"), 0 },
+                            { QStringLiteral("idFormulario"), double(idOf(menu)) },
+                            { QStringLiteral("formulario"), text(menu, "itemMenu") },
+                            { QStringLiteral("idMenuSuperior"),
+                              double(superiores.value(text(menu, "menuSuperior"))) },
+                            { QStringLiteral("menuSuperior"), text(menu, "menuSuperior") } };
+        for (const char *flag : flags)
+            linha.insert(QLatin1String(flag), false);
+        for (const QJsonValue &salvo : salvos) {
+            const QJsonObject permissao = salvo.toObject();
+            if (idPerfil <= 0 || idMember(permissao, "idPerfilPermissao") != idPerfil
+                || idMember(permissao, "idFormulario") != idOf(menu))
+                continue;
+            linha.insert(QStringLiteral("id"), double(idOf(permissao)));
+            for (const char *flag : flags)
+                linha.insert(QLatin1String(flag), permissao.value(QLatin1String(flag)).toBool());
+        }
+        linhas.append(linha);
+    }
+    const int limit = std::max(1, std::atoi(request.param("limit").value_or("100").c_str()));
+    QJsonArray pagina;
+    for (qsizetype i = 0; i < linhas.size() && i < limit; ++i)
+        pagina.append(linhas.at(i));
+    if (pagina.isEmpty())
+        return FakeReply::empty(304);
+    return FakeReply::json(toJson({ { QStringLiteral("total"), linhas.size() },
+                                    { QStringLiteral("pages"), 1 },
+                                    { QStringLiteral("listHelper"), pagina } }));
 }

@@ -18,7 +18,9 @@
 // credentials whose password is the digest of the seed's "senha", 422 with "ID<id>" on the third
 // line for a user whose "trocarSenha" is true), answers "/acesso", the user's companies, the
 // menus ("/menu-sistema", "/menu-sistema/menu-superior"), the window permissions
-// ("/form-permission") and the password change ("/usuario/modify-password/<id>"), and keeps
+// ("/form-permission"), the companies ("/empresa", seeded from "empresas"; a save keeps the
+// members its body lacks), the permission rows of a profile (every menu window with the
+// profile's flags) and the password change ("/usuario/modify-password/<id>"), and keeps
 // every other resource generically in memory (FakeStore), seeded from "recursos".
 //
 // It also plays the public postal-code service: GET "/ws/<code>/json/", without a token, answers
@@ -77,6 +79,11 @@ private:
     FakeReply comNomes(const QString &resource, FakeReply reply) const;
     QJsonObject comNomes(const QString &resource, QJsonObject row) const;
     std::optional<QJsonObject> row(const QString &resource, qint64 id) const;
+    // POST "/empresa": the settings saved over the stored company, whose other members stay.
+    FakeReply salvarEmpresa(const RecordedRequest &request);
+    // GET "/formulario-perfil-permissao/perfil-permissao/<id>": one row per menu window with the
+    // profile's flags (id 0 and no flag where it has no stored row).
+    FakeReply formulariosDoPerfil(qint64 idPerfil, const RecordedRequest &request);
     // The user whose token the request carries.
     std::optional<Usuario> caller(const RecordedRequest &request) const;
 
