@@ -275,6 +275,23 @@ TBaseService::findListByFilter(const TClassInfo &AClass,
     return readReplyPage(AClass);
 }
 
+std::optional<std::vector<std::unique_ptr<TSerializeObject>>> TBaseService::findObjectListByParent(
+    const TClassInfo &AClass, const QString &AParent, std::int64_t AId)
+{
+    ClearRequest();
+    ExecuteGet(m_resourceName + u'/' + AParent + u'/' + QString::number(AId),
+               QString(),
+               QString(),
+               true,
+               1,
+               100,
+               QString());
+    // A parent without children may be answered with an empty or non-JSON body.
+    if (m_statusCode < 400 && ResponseJson().IsMissing())
+        return std::nullopt;
+    return readReplyPage(AClass);
+}
+
 std::unique_ptr<TSerializeObject>
 TBaseService::postObject(const TClassInfo &AClass, const TSerializeObject &AObject, bool AComplex)
 {

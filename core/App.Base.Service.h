@@ -154,6 +154,14 @@ public:
         return downcastList<T>(
             findListByFilter(T::StaticClassInfo(), ASearch, AFixFilter, APage, ALimit, AFilter));
     }
+    // The child rows of one parent record of an aggregate: GET resource/<AParent>/<AId> (the
+    // parent's resource word, "usuario"), paged page 1 limit 100, without search or body. No list
+    // for status 304 nor for a reply that holds no JSON; otherwise as readReplyPage.
+    template<class T>
+    std::optional<TObjectList<T>> findListByParent(const QString &AParent, std::int64_t AId)
+    {
+        return downcastList<T>(findObjectListByParent(T::StaticClassInfo(), AParent, AId));
+    }
     // POST resource (resource/complex) with the object's JSON; only 200 succeeds, giving the
     // saved record (read by readReplyObject).
     template<class T>
@@ -183,6 +191,8 @@ public:
                      int APage,
                      int ALimit,
                      const TSerializeObject *AFilter);
+    std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+    findObjectListByParent(const TClassInfo &AClass, const QString &AParent, std::int64_t AId);
     std::unique_ptr<TSerializeObject>
     postObject(const TClassInfo &AClass, const TSerializeObject &AObject, bool AComplex);
 
