@@ -58,7 +58,8 @@ TVertScrollBox *newGrupo(TTabControl *ATabs, TTabItem *&AItem, const QString &AN
     return box;
 }
 
-// The row list of a group, below the group's own controls.
+// The row list of a group, below the group's own controls (top-aligned controls stack by their
+// vertical position).
 TVertScrollBox *newDados(TVertScrollBox *AGrupo, const QString &AName)
 {
     auto *box = new TVertScrollBox(AGrupo->content(), QStringLiteral("VertScrollBoxDados") + AName);
@@ -92,6 +93,7 @@ TFormCadastroUsuario::TFormCadastroUsuario(QWidget *AParent)
                                   QStringLiteral("LayoutPerfilPermissao"));
     perfilTop->setAlign(TAlignLayout::Top);
     perfilTop->setHeight(66);
+    perfilTop->setPositionY(0);
     const TPlacement perfil(perfilTop, 18, 30);
     Label4 = perfil.Caption(QStringLiteral("Label4"), 8, 8, QStringLiteral("Empresa"));
     perfil.Control(ComboBoxEmpresa, u"Empresa", 8, 26, 300);
@@ -109,6 +111,7 @@ TFormCadastroUsuario::TFormCadastroUsuario(QWidget *AParent)
         = new TLayout(VertScrollBoxUsuarioConta->content(), QStringLiteral("LayoutUsuarioConta"));
     contaTop->setAlign(TAlignLayout::Top);
     contaTop->setHeight(66);
+    contaTop->setPositionY(0);
     const TPlacement conta(contaTop, 18, 30);
     conta.Field(LabelConta, EditConta, u"Conta", 8, 8, 400);
     conta.Control(SpeedButtonAddUsuarioConta, u"AddUsuarioConta", 420, 26, 30);
