@@ -127,6 +127,8 @@ void TServiceConnection::LoadConfiguration()
     // Optional: without it the postal-code lookup finds nothing.
     if (!ini.ReadString(QStringLiteral("API-CEP"), QStringLiteral("Host")).trimmed().isEmpty())
         m_baseUrlApiCep = readBaseUrl(ini, QStringLiteral("API-CEP"));
+    m_senhaPadraoAcesso
+        = ini.ReadString(QStringLiteral("USUARIO"), QStringLiteral("Senha_Padrao")).trimmed();
 }
 
 TDateTime TServiceConnection::now() const

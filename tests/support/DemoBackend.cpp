@@ -76,7 +76,8 @@ DemoBackend::DemoBackend(const QString &seedFile)
     for (const QJsonValue &value : seed.value(QStringLiteral("usuarios")).toArray()) {
         const QJsonObject row = value.toObject();
         Usuario usuario;
-        for (const char *member : { "id", "nome", "login", "email", "idConta", "idColaborador" })
+        for (const char *member :
+             { "id", "nome", "login", "email", "idConta", "idColaborador", "idPessoa" })
             if (row.contains(QLatin1String(member)))
                 usuario.row.insert(QLatin1String(member), row.value(QLatin1String(member)));
         usuario.login = row.value(QStringLiteral("login")).toString();
@@ -98,6 +99,15 @@ DemoBackend::DemoBackend(const QString &seedFile)
     m_store.seed(QStringLiteral("/menu-sistema"), m_menus);
     m_store.seed(empresa, m_empresas);
     m_store.seed(QStringLiteral("/usuario"), usuarios);
+    QJsonArray links;
+    for (const auto &[id, usuario] : m_usuarios)
+        for (const qint64 empresa : usuario.empresas)
+            links.append(
+                QJsonObject { { QStringLiteral("id"), double(100000 + id * 100 + empresa) },
+                              { QStringLiteral("idUsuario"), double(id) },
+                              { QStringLiteral("idEmpresa"), double(empresa) },
+                              { QStringLiteral("ativo"), true } });
+    m_store.seed(QStringLiteral("/usuario-empresa"), links);
     m_store.setOpenResources(true);
 
     m_backend.on(
@@ -164,9 +174,16 @@ void DemoBackend::writeConfig(const QString &folder) const
     QFile file(QDir(folder).filePath(QStringLiteral("zunta_conf.ini")));
     if (!file.open(QIODevice::Append))
         return;
-    file.write(QStringLiteral("[API-CEP]\nHost=http://127.0.0.1\nPort=%1\nBase_URI=/\n")
+    file.write(QStringLiteral("[API-CEP]\nHost=http://127.0.0.1\nPort=%1\nBase_URI=/\n\n"
+                              "[USUARIO]\nSenha_Padrao=%2\n")
                    .arg(m_backend.port())
+                   .arg(EncodeText(DefaultPassword()))
                    .toUtf8());
+}
+
+QString DemoBackend::DefaultPassword()
+{
+    return QStringLiteral("Acesso@Zunta123");
 }
 
 std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
@@ -249,6 +266,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return salvarEmpresa(request);
     if (request.method == "GET" && is({ "formulario-perfil-permissao", "perfil-permissao", "*" }))
         return formulariosDoPerfil(path.at(2).toLongLong(), request);
+    if (auto reply = usuarios(request, path))
+        return reply;
     return m_store.answer(request);
 }
 
@@ -561,4 +580,123 @@ FakeReply DemoBackend::formulariosDoPerfil(qint64 idPerfil, const RecordedReques
     return FakeReply::json(toJson({ { QStringLiteral("total"), linhas.size() },
                                     { QStringLiteral("pages"), 1 },
                                     { QStringLiteral("listHelper"), pagina } }));
+std::optional<FakeReply> DemoBackend::usuarios(const RecordedRequest &request,
+                                               const QStringList &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (request.method == "POST" && path.size() == 3 && resource == QLatin1String("/usuario")
+        && path.at(1) == QLatin1String("reset")) {
+        const qint64 id = path.at(2).toLongLong();
+        std::lock_guard lock(m_mutex);
+        if (const auto it = m_usuarios.find(id); it != m_usuarios.end()) {
+            it->second.digest = HashPassword(DefaultPassword());
+            it->second.trocarSenha = true;
+        } else if (!m_store.find(resource, id)) {
+            return FakeReply::text("WARNING:Usuário não localizado.", 404);
+        }
+        return FakeReply::text("SUCCESSOperação realizada com sucesso.");
+    }
+    if (request.method != "GET")
+        return std::nullopt;
+    if (resource == QLatin1String("/usuario-empresa") && path.size() == 3
+        && path.at(1) == QLatin1String("usuario"))
+        return usuarioEmpresas(path.at(2).toLongLong());
+    if (resource != QLatin1String("/usuario")
+        && resource != QLatin1String("/usuario-empresa-perfil-permissao")
+        && resource != QLatin1String("/usuario-conta")
+        && resource != QLatin1String("/usuario-forma-baixa-conta"))
+        return std::nullopt;
+    std::optional<FakeReply> reply = m_store.answer(request);
+    if (!reply)
+        return std::nullopt;
+    QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).object();
+    if (body.contains(QStringLiteral("listHelper"))) {
+        QJsonArray rows;
+        for (const QJsonValue &value : body.value(QStringLiteral("listHelper")).toArray())
+            rows.append(usuarioComNomes(resource, value.toObject()));
+        body.insert(QStringLiteral("listHelper"), rows);
+    } else if (body.contains(QStringLiteral("id"))) {
+        body = usuarioComNomes(resource, body);
+    } else {
+        return reply;
+    }
+    reply->body = toJson(body);
+    return reply;
+}
+
+FakeReply DemoBackend::usuarioEmpresas(qint64 idUsuario) const
+{
+    QJsonArray empresas = m_empresas;
+    for (const QJsonValue &registered : m_store.rows(QStringLiteral("/empresa"))) {
+        bool known = false;
+        for (const QJsonValue &empresa : m_empresas)
+            known = known || idOf(empresa) == idOf(registered);
+        if (!known)
+            empresas.append(registered);
+    }
+    const QJsonArray links = m_store.rows(QStringLiteral("/usuario-empresa"));
+    QJsonArray rows;
+    for (const QJsonValue &empresa : empresas) {
+        QJsonObject row { { QStringLiteral("id"), 0 },
+                          { QStringLiteral("idEmpresa"), double(idOf(empresa)) },
+                          { QStringLiteral("empresa"), text(empresa.toObject(), "empresa") },
+                          { QStringLiteral("ativo"), false } };
+        for (const QJsonValue &value : links) {
+            const QJsonObject link = value.toObject();
+            if (idUsuario > 0 && idMember(link, "idUsuario") == idUsuario
+                && idMember(link, "idEmpresa") == idOf(empresa)) {
+                row.insert(QStringLiteral("id"), double(idOf(link)));
+                row.insert(QStringLiteral("ativo"), link.value(QStringLiteral("ativo")).toBool());
+            }
+        }
+        rows.append(row);
+    }
+    if (rows.isEmpty())
+        return FakeReply::empty(304);
+    return FakeReply::json(toJson({ { QStringLiteral("total"), rows.size() },
+                                    { QStringLiteral("pages"), 1 },
+                                    { QStringLiteral("listHelper"), rows } }));
+}
+
+QJsonObject DemoBackend::usuarioComNomes(const QString &resource, QJsonObject row) const
+{
+    const auto descricao = [this](const char *AResource, qint64 id) {
+        const auto found = this->row(QLatin1String(AResource), id);
+        return found ? text(*found, "descricao") : QString();
+    };
+    const auto empresa = [this](qint64 id) {
+        for (const QJsonValue &value : m_empresas)
+            if (idOf(value) == id)
+                return text(value.toObject(), "empresa");
+        const auto found = this->row(QStringLiteral("/empresa"), id);
+        return found ? text(*found, "empresa") : QString();
+    };
+    if (resource == QLatin1String("/usuario")) {
+        // A user saved from the window carries its person, not its name.
+        if (text(row, "nome").isEmpty())
+            if (const auto pessoa = this->row(QStringLiteral("/pessoa"), idMember(row, "idPessoa")))
+                row.insert(QStringLiteral("nome"), text(*pessoa, "nome"));
+        row.remove(QStringLiteral("senha"));
+    } else if (resource == QLatin1String("/usuario-empresa-perfil-permissao")) {
+        if (const auto link
+            = this->row(QStringLiteral("/usuario-empresa"), idMember(row, "idUsuarioEmpresa"))) {
+            row.insert(QStringLiteral("idEmpresa"), double(idMember(*link, "idEmpresa")));
+            row.insert(QStringLiteral("empresa"), empresa(idMember(*link, "idEmpresa")));
+        }
+        row.insert(QStringLiteral("perfilPermissao"),
+                   descricao("/perfil-permissao", idMember(row, "idPerfilPermissao")));
+    } else if (resource == QLatin1String("/usuario-conta")) {
+        row.insert(QStringLiteral("conta"), descricao("/conta", idMember(row, "idConta")));
+    } else if (resource == QLatin1String("/usuario-forma-baixa-conta")) {
+        row.insert(QStringLiteral("conta"), descricao("/conta", idMember(row, "idConta")));
+        row.insert(QStringLiteral("formaPagamento"),
+                   descricao("/lista-sistema", idMember(row, "listaFormaPagamento")));
+        if (const auto usuario = this->row(QStringLiteral("/usuario"), idMember(row, "idUsuario")))
+            row.insert(QStringLiteral("usuario"),
+                       usuarioComNomes(QStringLiteral("/usuario"), *usuario)
+                           .value(QStringLiteral("nome")));
+    }
+    return row;
 }

@@ -37,7 +37,10 @@
 // trocarSenha, empresas: the company ids), "empresas" (TEmpresaDto rows), "menus" (menu rows in
 // the order the client receives them), "permissoes" ("padrao": the permission object of every
 // window, and per window class name an object that replaces it), "recursos" (resource path ->
-// rows), "ceps" (postal code, digits only -> the public service's reply).
+// rows), "ceps" (postal code, digits only -> the public service's reply). Each seed user's
+// companies are its company links ("/usuario-empresa"), listed with every company by
+// "/usuario-empresa/usuario/<id>"; "/usuario/reset/<id>" gives a user DefaultPassword(), to be
+// changed at the next login.
 class DemoBackend
 {
 public:
@@ -48,8 +51,11 @@ public:
 
     FakeBackend &backend() { return m_backend; }
     // Writes "zunta_conf.ini" into the folder: every base address, the postal-code service's
-    // ("API-CEP") included, pointing here.
+    // ("API-CEP") included, pointing here, and the default access password of new users
+    // (DefaultPassword, encoded, under "USUARIO" "Senha_Padrao").
     void writeConfig(const QString &folder) const;
+    // What a new user is told to log in with, and what a password reset gives back.
+    static QString DefaultPassword();
     FakeStore &store() { return m_store; }
     unsigned short port() const { return m_backend.port(); }
 
@@ -75,6 +81,12 @@ private:
     // The services with their values, kit members and waiting-period rules, with the names and
     // values the back end adds to their rows, and a service's stock ("/servico-estoque/<id>").
     std::optional<FakeReply> servicos(const RecordedRequest &request, const QStringList &path);
+    // The users' calls: the password reset, the user's companies with their links and the names
+    // the other child lists of a user (profiles, accounts, settlement methods) show.
+    std::optional<FakeReply> usuarios(const RecordedRequest &request, const QStringList &path);
+    // Every company (the seed's and those registered since), each with the user's link or none.
+    FakeReply usuarioEmpresas(qint64 idUsuario) const;
+    QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;
     // The store's reply for a geography resource with the display names added to its rows.
     FakeReply comNomes(const QString &resource, FakeReply reply) const;
     QJsonObject comNomes(const QString &resource, QJsonObject row) const;
