@@ -14,7 +14,9 @@
 #include "support/RegistrationWindowFixture.h"
 #include "support/WidgetInput.h"
 
+#include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <gtest/gtest.h>
@@ -27,8 +29,26 @@ using TFormulario = TFormularioPerfilPermissaoFrameAdapter;
 constexpr int kYes = 6;
 const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
 
-// The menu windows of the seed: top menu CADASTROS (id 1) holds windows 1 and 40, SISTEMA (id 2)
-// holds 2 and 41. Profile 1 stores rows 1 (window 1, every flag) and 2 (window 2, view only).
+// The menu windows of the seed, by id, of one top menu or of all ("Listas do Sistema" is window 1
+// under CADASTROS, "Ocorrências" window 2 under SISTEMA; other windows come and go with the
+// seed). Profile 1 stores rows 1 (window 1, every flag) and 2 (window 2, view only).
+QList<qint64> seedWindows(const QString &ATopMenu = QString())
+{
+    QFile file(QStringLiteral(ZUNTA_SOURCE_DIR "/fake-backend/seed.json"));
+    file.open(QIODevice::ReadOnly);
+    QList<qint64> ids;
+    for (const QJsonValue &value :
+         QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("menus")).toArray())
+        if (ATopMenu.isEmpty()
+            || value.toObject().value(QStringLiteral("menuSuperior")).toString() == ATopMenu)
+            ids.append(value.toObject().value(QStringLiteral("id")).toInteger());
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+constexpr qint64 kEmpresas = 40;
+constexpr qint64 kPerfis = 41;
+
 class FormCadastroPerfilPermissaoTest
     : public RegistrationWindowFixture<TFormCadastroPerfilPermissao, TPerfilPermissaoFrameAdapter>
 {
@@ -112,7 +132,7 @@ TEST_F(FormCadastroPerfilPermissaoTest, ShowsEveryWindowWithTheProfilesFlagsAndM
 {
     EXPECT_EQ(form->LabelTitleForm->text(),
               QStringLiteral("CADASTRO DE PERFILS DE PERMISSIONAMENTOS DO SISTEMA"));
-    EXPECT_EQ(form->ComboBoxMenuSuperior->count(), 3);
+    EXPECT_GE(form->ComboBoxMenuSuperior->count(), 3);
     EXPECT_EQ(form->ComboBoxMenuSuperior->itemText(0), QStringLiteral("SELECIONE"));
     EXPECT_EQ(form->ComboBoxMenuSuperior->itemText(1), QStringLiteral("CADASTROS"));
     EXPECT_EQ(form->ComboBoxMenuSuperior->itemText(2), QStringLiteral("SISTEMA"));
@@ -120,7 +140,7 @@ TEST_F(FormCadastroPerfilPermissaoTest, ShowsEveryWindowWithTheProfilesFlagsAndM
     editar(QStringLiteral("ADMINISTRADOR"));
     EXPECT_EQ(form->EditDescricao->text(), QStringLiteral("ADMINISTRADOR"));
     const auto rows = formularios();
-    ASSERT_EQ(rows.keys(), (QList<qint64> { 1, 2, 40, 41 }));
+    ASSERT_EQ(rows.keys(), seedWindows());
     const auto flags = [](TFormulario *row) {
         QString text;
         for (bool flag : row->Flags())
@@ -129,9 +149,9 @@ TEST_F(FormCadastroPerfilPermissaoTest, ShowsEveryWindowWithTheProfilesFlagsAndM
     };
     EXPECT_EQ(flags(rows[1]), QStringLiteral("11111111"));
     EXPECT_EQ(flags(rows[2]), QStringLiteral("00001000"));
-    EXPECT_EQ(flags(rows[40]), QStringLiteral("00000000"));
-    EXPECT_EQ(rows[40]->LabelFormulario->text(), QStringLiteral("Empresas"));
-    EXPECT_EQ(rows[40]->RectangleColorStatus->fillColor(), TFormulario::ColorSemRegistro);
+    EXPECT_EQ(flags(rows[kEmpresas]), QStringLiteral("00000000"));
+    EXPECT_EQ(rows[kEmpresas]->LabelFormulario->text(), QStringLiteral("Empresas"));
+    EXPECT_EQ(rows[kEmpresas]->RectangleColorStatus->fillColor(), TFormulario::ColorSemRegistro);
     EXPECT_NE(rows[1]->RectangleColorStatus->fillColor(), TFormulario::ColorSemRegistro);
     EXPECT_FALSE(rows[1]->SpeedButtonView->isVisibleTo(rows[1]));
     EXPECT_EQ(demo.backend()
@@ -146,10 +166,12 @@ TEST_F(FormCadastroPerfilPermissaoTest,
 {
     editar(QStringLiteral("ADMINISTRADOR"));
     pesquisar(2, QString());
-    ASSERT_EQ(formularios().keys(), (QList<qint64> { 2, 41 }));
+    const QList<qint64> sistema = seedWindows(QStringLiteral("SISTEMA"));
+    ASSERT_TRUE(sistema.contains(kPerfis));
+    ASSERT_EQ(formularios().keys(), sistema);
     form->ButtonMarcarTodas->click();
     const auto rows = formularios();
-    ASSERT_EQ(rows.keys(), (QList<qint64> { 2, 41 })) << "the filter stays on";
+    ASSERT_EQ(rows.keys(), sistema) << "the filter stays on";
     TFormularioPerfilPermissaoPresenter::TFlags all;
     all.fill(true);
     for (TFormulario *row : rows)
@@ -159,18 +181,19 @@ TEST_F(FormCadastroPerfilPermissaoTest,
     const QJsonObject body = lastPost();
     EXPECT_EQ(body.value(QStringLiteral("id")).toInteger(), 1);
     EXPECT_EQ(body.value(QStringLiteral("descricao")).toString(), QStringLiteral("ADMINISTRADOR"));
-    // Window 40 has no stored row and no tick: it is not sent.
-    EXPECT_EQ(enviados(),
-              (QMap<qint64, QString> { { 1, QStringLiteral("1:11111111") },
-                                       { 2, QStringLiteral("2:11111111") },
-                                       { 41, QStringLiteral("0:11111111") } }));
+    // Windows of other menus without a stored row and without a tick are not sent.
+    QMap<qint64, QString> expected { { 1, QStringLiteral("1:11111111") } };
+    for (qint64 id : sistema)
+        expected.insert(id, QString(id == 2 ? "2:" : "0:") + QStringLiteral("11111111"));
+    EXPECT_EQ(enviados(), expected);
     EXPECT_TRUE(removidos().isEmpty());
 
     // Read back: the rows reflect the save, and the filter is gone.
     waitIdle();
     EXPECT_EQ(form->ComboBoxMenuSuperior->itemIndex(), 0);
-    EXPECT_EQ(formularios().size(), 4);
-    EXPECT_NE(formularios()[41]->RectangleColorStatus->fillColor(), TFormulario::ColorSemRegistro);
+    EXPECT_EQ(formularios().keys(), seedWindows());
+    EXPECT_NE(formularios()[kPerfis]->RectangleColorStatus->fillColor(),
+              TFormulario::ColorSemRegistro);
 }
 
 TEST_F(FormCadastroPerfilPermissaoTest, RemovedRowGoesToTheRemoveListAndTickedAgainIsSentAsNew)
@@ -207,7 +230,7 @@ TEST_F(FormCadastroPerfilPermissaoTest, SearchFiltersByMenuAndNameAndAnotherProf
 {
     editar(QStringLiteral("ADMINISTRADOR"));
     pesquisar(1, QStringLiteral("emp"));
-    EXPECT_EQ(formularios().keys(), QList<qint64> { 40 });
+    EXPECT_EQ(formularios().keys(), QList<qint64> { kEmpresas });
     pesquisar(0, QStringLiteral("O'"));
     EXPECT_TRUE(formularios().isEmpty()) << "a quote in the name still makes a valid filter";
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
@@ -223,7 +246,7 @@ TEST_F(FormCadastroPerfilPermissaoTest, SearchFiltersByMenuAndNameAndAnotherProf
     editar(QStringLiteral("ATENDIMENTO"));
     EXPECT_EQ(form->ComboBoxMenuSuperior->itemIndex(), 0);
     EXPECT_TRUE(form->EditPesquisarFormulario->text().isEmpty());
-    EXPECT_EQ(formularios().keys(), (QList<qint64> { 1, 2, 40, 41 }));
+    EXPECT_EQ(formularios().keys(), seedWindows());
 }
 
 TEST_F(FormCadastroPerfilPermissaoTest, NewProfileSendsOnlyTickedWindows)
@@ -231,16 +254,16 @@ TEST_F(FormCadastroPerfilPermissaoTest, NewProfileSendsOnlyTickedWindows)
     form->SpeedButtonNovo->click();
     waitIdle();
     typeText(form->EditDescricao, QStringLiteral("cobrança"));
-    ASSERT_EQ(formularios().size(), 4);
+    ASSERT_EQ(formularios().keys(), seedWindows());
     salvar();
     EXPECT_EQ(lastPost().value(QStringLiteral("descricao")).toString(), QStringLiteral("COBRANÇA"));
     EXPECT_TRUE(enviados().isEmpty());
 
     waitIdle();
     typeText(form->EditDescricao, QStringLiteral("caixa"));
-    formularios()[41]->CheckBoxInserir->click();
+    formularios()[kPerfis]->CheckBoxInserir->click();
     salvar();
-    EXPECT_EQ(enviados(), (QMap<qint64, QString> { { 41, QStringLiteral("0:10000000") } }));
+    EXPECT_EQ(enviados(), (QMap<qint64, QString> { { kPerfis, QStringLiteral("0:10000000") } }));
 }
 
 TEST_F(FormCadastroPerfilPermissaoTest, AFailedReadOfTheRowsNeverSendsAnotherProfilesRows)

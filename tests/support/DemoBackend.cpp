@@ -580,6 +580,8 @@ FakeReply DemoBackend::formulariosDoPerfil(qint64 idPerfil, const RecordedReques
     return FakeReply::json(toJson({ { QStringLiteral("total"), linhas.size() },
                                     { QStringLiteral("pages"), 1 },
                                     { QStringLiteral("listHelper"), pagina } }));
+}
+
 std::optional<FakeReply> DemoBackend::usuarios(const RecordedRequest &request,
                                                const QStringList &path)
 {
