@@ -7,7 +7,7 @@
 # SKIP_UNITY_BUILD_INCLUSION and a comment saying why. Turn the option off to find a clash's unit
 # faster: the plain build names it directly.
 option(ZUNTA_UNITY_BUILD "Compile each library and test executable in unity batches" ON)
-set(ZUNTA_UNITY_BATCH_SIZE 8 CACHE STRING "Units per unity batch")
+set(ZUNTA_UNITY_BATCH_SIZE 16 CACHE STRING "Units per unity batch")
 
 function(zunta_unity target)
     if(ZUNTA_UNITY_BUILD)
