@@ -4,8 +4,9 @@
 # reuse a name another unit of the same directory gives its own helper: name such helpers after
 # their unit (`memTableFilterValueKind`, not `ValueKind`) or move a helper several units need into
 # one shared unit. A unit that cannot share a batch is excluded with the source property
-# SKIP_UNITY_BUILD_INCLUSION and a comment saying why. Turn the option off to find a clash's unit
-# faster: the plain build names it directly.
+# SKIP_UNITY_BUILD_INCLUSION and a comment saying why. Which units share a batch shifts as units
+# are added: configure once with -DZUNTA_UNITY_BATCH_SIZE=0 (a whole directory in one unit) to
+# meet every clash of a directory at once.
 option(ZUNTA_UNITY_BUILD "Compile each library and test executable in unity batches" ON)
 set(ZUNTA_UNITY_BATCH_SIZE 16 CACHE STRING "Units per unity batch")
 
