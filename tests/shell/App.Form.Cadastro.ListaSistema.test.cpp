@@ -23,12 +23,12 @@
 
 namespace {
 
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
+const QString kListaSistemaSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
 const QString kQuestionRemove = QStringLiteral("QUESTION:Remover registro?");
 const QString kQuestionRefresh
     = QStringLiteral("QUESTION:Deseja atualizar as informações da listagem?");
-constexpr int kYes = 6;
-constexpr int kNo = 7;
+constexpr int kListaSistemaYes = 6;
+constexpr int kListaSistemaNo = 7;
 
 class FormCadastroListaSistemaTest
     : public RegistrationWindowFixture<TFormCadastroListaSistema, TListaSistemaFrameAdapter>
@@ -97,7 +97,7 @@ TEST_F(FormCadastroListaSistemaTest, NewItemIsSavedEditedAndRemoved)
     typeText(form->EditDescricao, QStringLiteral("neto(a)"));
     typeText(form->EditTipo, QStringLiteral("parentesco"));
     form->SpeedButtonSalvar->click();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kListaSistemaSuccess });
     QJsonObject body = lastPost();
     EXPECT_EQ(body.value(QStringLiteral("id")).toInteger(), 0);
     EXPECT_EQ(body.value(QStringLiteral("codigo")).toString(), QStringLiteral("NT"));
@@ -110,7 +110,7 @@ TEST_F(FormCadastroListaSistemaTest, NewItemIsSavedEditedAndRemoved)
 
     // Back to the list, refreshed on request, and the new row opened for editing.
     dialogs.clearMessages();
-    dialogs.answerQuestion(kYes);
+    dialogs.answerQuestion(kListaSistemaYes);
     form->SpeedButtonRetornar->click();
     waitIdle();
     EXPECT_EQ(dialogs.messageTexts(), QStringList { kQuestionRefresh });
@@ -136,7 +136,7 @@ TEST_F(FormCadastroListaSistemaTest, NewItemIsSavedEditedAndRemoved)
     dialogs.clearMessages();
     form->SpeedButtonSalvar->click();
     waitIdle();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kListaSistemaSuccess });
     body = lastPost();
     EXPECT_EQ(body.value(QStringLiteral("id")).toInteger(), id);
     EXPECT_EQ(body.value(QStringLiteral("descricao")).toString(), QStringLiteral("NETO OU NETA"));
@@ -148,15 +148,15 @@ TEST_F(FormCadastroListaSistemaTest, NewItemIsSavedEditedAndRemoved)
 
     // Remove: nothing on "no"; on "yes" the id goes in a DELETE and the list is read again.
     dialogs.clearMessages();
-    dialogs.answerQuestion(kYes);
+    dialogs.answerQuestion(kListaSistemaYes);
     form->SpeedButtonRetornar->click();
     waitIdle();
     row = frameOf(QStringLiteral("NT"));
     ASSERT_NE(row, nullptr);
-    dialogs.answerQuestion(kNo);
+    dialogs.answerQuestion(kListaSistemaNo);
     row->SpeedButtonRemove->click();
     EXPECT_EQ(demo.backend().count("DELETE", "/lista-sistema"), 0u);
-    dialogs.answerQuestion(kYes);
+    dialogs.answerQuestion(kListaSistemaYes);
     row->SpeedButtonRemove->click();
     waitIdle();
     EXPECT_EQ(dialogs.messageTexts(),
@@ -213,7 +213,7 @@ TEST_P(SaveListaSistemaTest, ChecksTheRequiredEditsAndSavesUpperCaseWithinTheirS
         EXPECT_EQ(form->EditCodigo->text(), QString::fromUtf8(row.codigo).toUpper());
         return;
     }
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kListaSistemaSuccess });
     const QJsonObject body = lastPost();
     EXPECT_EQ(body.value(QStringLiteral("codigo")).toString(), QString::fromUtf8(row.savedCodigo));
     EXPECT_EQ(body.value(QStringLiteral("descricao")).toString(),
