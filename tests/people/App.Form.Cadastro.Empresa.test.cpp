@@ -12,6 +12,7 @@
 #include "Label.h"
 #include "SpeedButton.h"
 
+#include "support/TestTexts.h"
 #include "support/RegistrationWindowFixture.h"
 #include "support/WidgetInput.h"
 
@@ -28,7 +29,6 @@
 
 namespace {
 
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
 
 // A picture of noise, which PNG cannot shrink, about AKB kilobytes as PNG.
 QImage ruido(int AKB)

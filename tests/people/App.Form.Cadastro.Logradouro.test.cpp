@@ -9,6 +9,7 @@
 #include "Label.h"
 #include "SpeedButton.h"
 
+#include "support/TestTexts.h"
 #include "support/PresenterContract.h"
 #include "support/RegistrationWindowFixture.h"
 #include "support/WaitFor.h"
@@ -26,7 +27,6 @@ namespace {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Logradouro, PresenterContract, TLogradouroPresenter);
 
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
 
 // The public service's reply for a street of Belo Horizonte, none of whose levels the seed has.
 const char *const kAfonsoPena

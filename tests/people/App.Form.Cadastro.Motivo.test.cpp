@@ -6,6 +6,7 @@
 #include "Label.h"
 #include "SpeedButton.h"
 
+#include "support/TestTexts.h"
 #include "support/PresenterContract.h"
 #include "support/RegistrationWindowFixture.h"
 #include "support/WidgetInput.h"
@@ -20,8 +21,6 @@ namespace {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Motivo, PresenterContract, TMotivoPresenter);
 
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
-constexpr int kYes = 6;
 
 class FormCadastroMotivoTest
     : public RegistrationWindowFixture<TFormCadastroMotivo, TMotivoFrameAdapter>

@@ -11,6 +11,7 @@
 #include "Shapes.h"
 #include "SpeedButton.h"
 
+#include "support/TestTexts.h"
 #include "support/RegistrationWindowFixture.h"
 #include "support/WidgetInput.h"
 
@@ -26,8 +27,6 @@
 namespace {
 
 using TFormulario = TFormularioPerfilPermissaoFrameAdapter;
-constexpr int kYes = 6;
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
 
 // The menu windows of the seed, by id, of one top menu or of all ("Listas do Sistema" is window 1
 // under CADASTROS, "Ocorrências" window 2 under SISTEMA; other windows come and go with the

@@ -21,6 +21,7 @@
 #include "Shapes.h"
 #include "SpeedButton.h"
 
+#include "support/TestTexts.h"
 #include "support/RegistrationWindowFixture.h"
 #include "support/WaitFor.h"
 #include "support/WidgetInput.h"
@@ -60,22 +61,12 @@ public:
     { }
 };
 
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
 const QString kPermission
     = QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso.");
 const QString kDuplicate = QStringLiteral("WARNING:A informação não pode ser duplicada.");
 const QString kInactive
     = QStringLiteral("WARNING:É necessário que a empresa selecionada esteja ativa.");
 const QString kRemove = QStringLiteral("QUESTION:Remover registro?");
-constexpr int kYes = 6;
-
-QJsonArray listOf(const QJsonObject &ABody, const char *AMember)
-{
-    return ABody.value(QLatin1String(AMember))
-        .toObject()
-        .value(QStringLiteral("listHelper"))
-        .toArray();
-}
 
 class FormCadastroUsuarioTest
     : public RegistrationWindowFixture<TFormCadastroUsuario, TUsuarioFrameAdapter>

@@ -6,6 +6,7 @@
 #include "Edit.h"
 #include "MemTable.h"
 
+#include "support/TestTexts.h"
 #include "support/FakeBackend.h"
 #include "support/FakeConnection.h"
 #include "support/PresenterContract.h"
@@ -67,14 +68,6 @@ protected:
         });
     }
 };
-
-// A list of a body, as every list travels: an object holding the array under "listHelper".
-QJsonArray listOf(const QJsonObject &ABody, const char *AName)
-{
-    const QJsonValue list = ABody[QLatin1String(AName)];
-    EXPECT_TRUE(list.isObject()) << AName;
-    return list[QStringLiteral("listHelper")].toArray();
-}
 
 struct SearchCase
 {
@@ -172,6 +165,8 @@ TEST_F(PessoaPresenterTest, AggregateCarriesChildRowsRemovedIdsAndPhoto)
     EXPECT_EQ(listOf(body, "removeEnderecos"), (QJsonArray { 41, 0 }));
     EXPECT_EQ(listOf(body, "removeContatos"), (QJsonArray { 5 }));
     EXPECT_EQ(listOf(body, "contatos"), QJsonArray());
+    for (const char *member : { "contatos", "pessoaIntegracaoApis", "removePessoaIntegracaoApis" })
+        EXPECT_TRUE(body.value(QLatin1String(member)).isObject()) << member << " travels as a list";
     EXPECT_EQ(listOf(body, "pessoaIntegracaoApis"), QJsonArray());
     EXPECT_EQ(listOf(body, "removePessoaIntegracaoApis"), QJsonArray());
     EXPECT_TRUE(body[QStringLiteral("removerFoto")].toBool());

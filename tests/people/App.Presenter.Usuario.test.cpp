@@ -12,6 +12,7 @@
 #include "MemTable.h"
 #include "SysUtils.h"
 
+#include "support/TestTexts.h"
 #include "support/DemoBackend.h"
 #include "support/FakeConnection.h"
 #include "support/PresenterContract.h"
@@ -151,14 +152,6 @@ void addRow(TMemTable &ATable, std::initializer_list<std::pair<const char *, TFi
     for (const auto &[column, value] : AValues)
         ATable.FieldByName(QLatin1String(column))->SetValue(value);
     ATable.Post();
-}
-
-QJsonArray listOf(const QJsonObject &ABody, const char *AMember)
-{
-    return ABody.value(QLatin1String(AMember))
-        .toObject()
-        .value(QStringLiteral("listHelper"))
-        .toArray();
 }
 
 // The user window's tables come from the child presenters, as the window hands them in.

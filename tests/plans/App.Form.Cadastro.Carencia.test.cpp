@@ -13,6 +13,7 @@
 #include "SpeedButton.h"
 #include "TabControl.h"
 
+#include "support/TestTexts.h"
 #include "support/RegistrationWindowFixture.h"
 #include "support/WidgetInput.h"
 
@@ -23,8 +24,6 @@
 
 namespace {
 
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
-constexpr int kYes = 6;
 
 // The stand-in back end's seed: rule 1 "CARÊNCIA PADRÃO" with items 1 (CÔNJUGE, 0 years, 90 days,
 // 100 %) and 2 (FILHO(A), 18 years, 180 days, 50 %); rule 2 without items.

@@ -15,6 +15,7 @@
 #include "ScrollBox.h"
 #include "SpeedButton.h"
 
+#include "support/TestTexts.h"
 #include "support/RegistrationWindowFixture.h"
 #include "support/WidgetInput.h"
 
@@ -28,8 +29,6 @@
 
 namespace {
 
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
-constexpr int kYes = 6;
 
 // Service 401 of the seed, a kit: a value, no waiting-period rule, the members 402 (index 1 of
 // 300,00) and 403 (index 1,5 of 100,00), and the stock of two companies.

@@ -19,6 +19,7 @@
 #include "TabControl.h"
 
 #include "ShellWindows.h"
+#include "support/TestTexts.h"
 #include "support/WaitFor.h"
 #include "support/WaitIdle.h"
 
@@ -61,9 +62,6 @@ const QString kPermissionWarning
     = QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso.");
 const QString kQuestionDiscard = QStringLiteral(
     "QUESTION:Após a confirmação, as informações preenchidas serão perdidas.\r\nDeseja continuar?");
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
-constexpr int kYes = 6;
-constexpr int kNo = 7;
 
 class TFilhoCadastroTesteService final : public TBaseService
 {
