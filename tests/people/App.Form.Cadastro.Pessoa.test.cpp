@@ -378,6 +378,23 @@ TEST_F(FormCadastroPessoaTest, AddressesByPostalCodeKeepOneBillingAddress)
             << text.toStdString();
 }
 
+// A street whose lookup left fewer than three names gives the row none of them, and no failure.
+TEST_F(FormCadastroPessoaTest, StreetWithoutItsThreeNamesLeavesThemEmptyInTheRow)
+{
+    open(QStringLiteral("JOSÉ CARLOS DOS SANTOS"));
+    group(1);
+    enderecos->SpeedButtonNovo->click();
+    setLookup(enderecos, "EditLogradouro", 2);
+    enderecos->Presenter()->FindItemControl(QStringLiteral("EditLogradouro"))->OtherInfo
+        = QStringLiteral("JARDIM PAULISTA;SÃO PAULO");
+    typeText(enderecos->EditNumero, QStringLiteral("1"));
+    setLookup(enderecos, "EditListaEndereco", 67);
+    enderecos->SpeedButtonSalvar->click();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(enderecoRows(),
+              QStringList { QStringLiteral("ALAMEDA LORENA, 1| -  - |RESIDENCIAL|Sim") });
+}
+
 TEST_F(FormCadastroPessoaTest, UnknownPostalCodeOpensTheStreetWindowWithItLookedUp)
 {
     open(QStringLiteral("JOSÉ CARLOS DOS SANTOS"));
