@@ -1,3 +1,27 @@
+# Unity build: each library and test executable compiles its units in batches, one translation
+# unit per batch, which cuts the repeated parsing of Qt and standard headers. Units of a batch share
+# one translation unit, so a helper in an anonymous namespace (or a file-level static) must not
+# reuse a name another unit of the same directory gives its own helper: name such helpers after
+# their unit (`memTableFilterValueKind`, not `ValueKind`) or move a helper several units need into
+# one shared unit. A unit that cannot share a batch is excluded with the source property
+# SKIP_UNITY_BUILD_INCLUSION and a comment saying why. Which units share a batch shifts as units
+# are added: configure once with -DZUNTA_UNITY_BATCH_SIZE=0 (a whole directory in one unit) to
+# meet every clash of a directory at once.
+option(ZUNTA_UNITY_BUILD "Compile each library and test executable in unity batches" ON)
+set(ZUNTA_UNITY_BATCH_SIZE 16 CACHE STRING "Units per unity batch")
+
+function(zunta_unity target)
+    if(ZUNTA_UNITY_BUILD)
+        set_target_properties(${target} PROPERTIES UNITY_BUILD ON
+            UNITY_BUILD_BATCH_SIZE ${ZUNTA_UNITY_BATCH_SIZE})
+        # GCC takes every unit after the first of a batch for a header and warns about each test
+        # fixture in an anonymous namespace; in a unity batch that is no fault.
+        if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+            target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
+        endif()
+    endif()
+endfunction()
+
 # One static library per source directory: every .cpp of the directory belongs to it, so adding a
 # unit needs no edit here.
 set(ZUNTA_PCH_HEADERS
@@ -19,6 +43,7 @@ function(zunta_library name)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    zunta_unity(${name})
     if(ARG_WIDGETS)
         target_precompile_headers(${name} PRIVATE ${ZUNTA_WIDGET_PCH_HEADERS})
     else()
@@ -38,6 +63,7 @@ function(zunta_test_dir dir)
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE zunta_test_support)
     zunta_link_whole(${target} ${ARG_DEPS})
+    zunta_unity(${target})
     target_precompile_headers(${target} PRIVATE ${ZUNTA_WIDGET_PCH_HEADERS} <gtest/gtest.h>
         ${PROJECT_SOURCE_DIR}/tests/support/QtPrinters.h)
     # One CTest entry per executable: a whole executable runs in seconds, while one process per

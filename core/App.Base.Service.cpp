@@ -275,6 +275,17 @@ TBaseService::findListByFilter(const TClassInfo &AClass,
     return readReplyPage(AClass);
 }
 
+std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+TBaseService::findListOf(const TClassInfo &AClass, const QString &APath, bool ANoJsonIsNoList)
+{
+    ClearRequest();
+    ExecuteGet(m_resourceName + APath, QString(), QString(), true, 1, 100, QString());
+    // Some parents without children are answered with an empty or non-JSON body.
+    if (ANoJsonIsNoList && m_statusCode < 400 && ResponseJson().IsMissing())
+        return std::nullopt;
+    return readReplyPage(AClass);
+}
+
 std::unique_ptr<TSerializeObject>
 TBaseService::postObject(const TClassInfo &AClass, const TSerializeObject &AObject, bool AComplex)
 {

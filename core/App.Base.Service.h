@@ -154,6 +154,23 @@ public:
         return downcastList<T>(
             findListByFilter(T::StaticClassInfo(), ASearch, AFixFilter, APage, ALimit, AFilter));
     }
+    // The first page of 100 rows under another record: GET resource + APath ("/servico/5" reads
+    // the children of service 5), read by readReplyPage, so status 304 gives no list and a reply
+    // without JSON raises. Only the first 100 rows are ever read.
+    template<class T>
+    std::optional<TObjectList<T>> findFirstPageOf(const QString &APath)
+    {
+        return downcastList<T>(findListOf(T::StaticClassInfo(), APath, false));
+    }
+    // The child rows of one parent record of an aggregate: GET resource/<AParent>/<AId> (the
+    // parent's resource word, "usuario"), paged page 1 limit 100, without search or body. No list
+    // for status 304 nor for a reply that holds no JSON; otherwise as readReplyPage.
+    template<class T>
+    std::optional<TObjectList<T>> findListByParent(const QString &AParent, std::int64_t AId)
+    {
+        return downcastList<T>(findListOf(T::StaticClassInfo(),
+                                          u'/' + AParent + u'/' + QString::number(AId), true));
+    }
     // POST resource (resource/complex) with the object's JSON; only 200 succeeds, giving the
     // saved record (read by readReplyObject).
     template<class T>
@@ -183,6 +200,8 @@ public:
                      int APage,
                      int ALimit,
                      const TSerializeObject *AFilter);
+    std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+    findListOf(const TClassInfo &AClass, const QString &APath, bool ANoJsonIsNoList);
     std::unique_ptr<TSerializeObject>
     postObject(const TClassInfo &AClass, const TSerializeObject &AObject, bool AComplex);
 

@@ -30,7 +30,7 @@ const QString &acceptJson()
     return text;
 }
 
-const QString &noReplyText()
+const QString &connectionNoReplyText()
 {
     static const QString text = QStringLiteral("ERROR:Sem resposta do servidor.");
     return text;
@@ -127,6 +127,8 @@ void TServiceConnection::LoadConfiguration()
     // Optional: without it the postal-code lookup finds nothing.
     if (!ini.ReadString(QStringLiteral("API-CEP"), QStringLiteral("Host")).trimmed().isEmpty())
         m_baseUrlApiCep = readBaseUrl(ini, QStringLiteral("API-CEP"));
+    m_senhaPadraoAcesso
+        = ini.ReadString(QStringLiteral("USUARIO"), QStringLiteral("Senha_Padrao")).trimmed();
 }
 
 TDateTime TServiceConnection::now() const
@@ -194,7 +196,7 @@ QString TServiceConnection::ValidateToken(bool AForce)
     if (!isSuccess(response->StatusCode))
         throw Exception(token);
     if (token.isEmpty())
-        throw Exception(noReplyText());
+        throw Exception(connectionNoReplyText());
 
     TDateTime expiry;
     try {
@@ -317,7 +319,7 @@ TServiceConnection &TServiceConnection::Logar(const QString &ALogin, const QStri
     if (!isSuccess(response->StatusCode))
         throw Exception(response->Content());
     if (response->RawBytes.isEmpty())
-        throw Exception(noReplyText());
+        throw Exception(connectionNoReplyText());
     m_usuarioLogado = TDravikJson::JsonToObject<TUsuarioDto>(response->RawBytes);
     return *this;
 }
@@ -335,6 +337,6 @@ TObjectList<TEmpresaDto> TServiceConnection::getListEmpresa()
         throw Exception(response->Content());
     const TJsonValue reply = TJsonValue::Parse(response->RawBytes);
     if (!reply)
-        throw Exception(noReplyText());
+        throw Exception(connectionNoReplyText());
     return TDravikJson::JsonListObjectToList<TEmpresaDto>(reply);
 }

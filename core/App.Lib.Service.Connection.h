@@ -72,6 +72,9 @@ public:
     // The public postal-code service's base address (section "API-CEP"); empty when the section
     // names no host.
     const QString &BaseUrlApiCep() const { return m_baseUrlApiCep; }
+    // The default access password of new users as the file keeps it, encoded (EncodeText):
+    // section "USUARIO", key "Senha_Padrao"; empty when the file has none.
+    const QString &SenhaPadraoAcesso() const { return m_senhaPadraoAcesso; }
 
     // Tests: the local clock the token's validity is judged by (Now by default).
     void SetClock(TClock AClock);
@@ -90,6 +93,7 @@ private:
     QString m_baseUrlApiReport;
     QString m_baseUrlApiAuth;
     QString m_baseUrlApiCep;
+    QString m_senhaPadraoAcesso;
 
     // Guards the credentials, the company, the password-change flag, the token and its expiry,
     // so that every reader sees them whole. Never held across a request.

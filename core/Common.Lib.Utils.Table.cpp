@@ -223,10 +223,10 @@ TMode writeMode(const TMemberInfo &property, const TField &field)
     }
 }
 
-void writeValue(TMode mode,
-                const TSerializeObject &object,
-                const TMemberInfo &property,
-                TField &field)
+void writeTableValue(TMode mode,
+                     const TSerializeObject &object,
+                     const TMemberInfo &property,
+                     TField &field)
 {
     switch (mode) {
     case TMode::Integer:
@@ -293,7 +293,7 @@ void TObjectToRecordMap::copyObject(const TSerializeObject &AObject) const
 {
     Q_ASSERT(AObject.ClassInfo().InheritsFrom(*m_class));
     for (const TPair &pair : m_pairs)
-        writeValue(pair.Mode, AObject, *pair.Property, *pair.Field);
+        writeTableValue(pair.Mode, AObject, *pair.Property, *pair.Field);
 }
 
 TRecordToObjectMap::TRecordToObjectMap(const TMemTable &ATable, const TClassInfo &AClass)
@@ -340,7 +340,7 @@ void TUtils::setValuePropertyToDataSet(const TSerializeObject &AObject,
 {
     if (AProperty.IsObject())
         return;
-    writeValue(writeMode(AProperty, AField), AObject, AProperty, AField);
+    writeTableValue(writeMode(AProperty, AField), AObject, AProperty, AField);
 }
 
 void TUtils::setValuePropertyToDataSet(const TSerializeObject &AObject, TField &AField)

@@ -25,4 +25,12 @@ void TUsuarioService::ModifyPassword(std::int64_t ID, const QString &ASenha)
         raiseReply();
 }
 
+void TUsuarioService::ResetPassword(std::int64_t ID)
+{
+    ClearRequest();
+    ExecutePost(ResourceName() + QStringLiteral("/reset/") + QString::number(ID));
+    if (StatusCode() != 200)
+        raiseReply();
+}
+
 ZUNTA_REGISTER_SERVICE(TUsuarioService)

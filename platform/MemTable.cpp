@@ -19,9 +19,6 @@ struct TMemTable::TRecord
 
 namespace {
 
-// The positions of the kinds in TFieldValue.
-enum ValueKind { NullKind, IntKind, FloatKind, BoolKind, DateKind, TextKind };
-
 std::int64_t roundToInt64(double value)
 {
     // Half to even, as the original rounds a floating value into an integer column.
@@ -132,11 +129,6 @@ int checkedInt(std::int64_t value)
     return int(value);
 }
 
-std::int64_t milliseconds(TDateTime value)
-{
-    return std::llround(value.Value() * MSecsPerDay);
-}
-
 const QCollator &textCollator()
 {
     thread_local const QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
@@ -157,8 +149,8 @@ int compareForOrder(const TFieldValue &left, const TFieldValue &right)
     case BoolKind:
         return threeWay(std::get<bool>(left), std::get<bool>(right));
     case DateKind:
-        return threeWay(milliseconds(std::get<TDateTime>(left)),
-                        milliseconds(std::get<TDateTime>(right)));
+        return threeWay(FieldDateMilliseconds(std::get<TDateTime>(left)),
+                        FieldDateMilliseconds(std::get<TDateTime>(right)));
     case TextKind:
         return textCollator().compare(std::get<QString>(left), std::get<QString>(right));
     default:
@@ -171,7 +163,8 @@ bool sameValue(const TFieldValue &left, const TFieldValue &right)
     if (left.index() != right.index())
         return false;
     if (left.index() == DateKind)
-        return milliseconds(std::get<TDateTime>(left)) == milliseconds(std::get<TDateTime>(right));
+        return FieldDateMilliseconds(std::get<TDateTime>(left))
+            == FieldDateMilliseconds(std::get<TDateTime>(right));
     return left == right;
 }
 

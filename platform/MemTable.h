@@ -6,8 +6,10 @@
 #include <QHash>
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -31,6 +33,17 @@ enum class TDataSetState { Inactive, Browse, Edit, Insert };
 // std::int64_t, Float as double, Boolean as bool, DateTime as TDateTime, String and Memo as
 // QString.
 using TFieldValue = std::variant<std::monostate, std::int64_t, double, bool, TDateTime, QString>;
+
+// The positions of the kinds in TFieldValue, for the table and its filter to switch on index().
+enum TFieldKind { NullKind, IntKind, FloatKind, BoolKind, DateKind, TextKind };
+static_assert(std::is_same_v<std::variant_alternative_t<TextKind, TFieldValue>, QString>);
+
+// A date of the table in whole milliseconds: ordering and filtering compare dates at this
+// resolution.
+inline std::int64_t FieldDateMilliseconds(TDateTime value)
+{
+    return std::llround(value.Value() * MSecsPerDay);
+}
 
 bool VarIsNull(const TFieldValue &value);
 // The value as text: whole numbers in decimal, floating values in the general pt-BR form

@@ -19,9 +19,6 @@ namespace {
 using TNode = TFilterExpression::TNode;
 using TNodePtr = std::unique_ptr<TNode>;
 
-// The positions of the kinds in TFieldValue.
-enum ValueKind { NullKind, IntKind, FloatKind, BoolKind, DateKind, TextKind };
-
 enum class CompareOp { Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual };
 
 TNode::Truth truth(bool value)
@@ -40,11 +37,6 @@ struct TOperand
         return Column >= 0 ? values[Column] : Constant;
     }
 };
-
-std::int64_t milliseconds(TDateTime value)
-{
-    return std::llround(value.Value() * MSecsPerDay);
-}
 
 // "yyyy-mm-dd" or the pt-BR "dd/mm/yyyy", each with an optional time.
 std::optional<TDateTime> readDate(const QString &text)
@@ -117,8 +109,8 @@ std::optional<int> compareValues(const TFieldValue &left, const TFieldValue &rig
         case BoolKind:
             return threeWay(std::get<bool>(left), std::get<bool>(right));
         case DateKind:
-            return threeWay(milliseconds(std::get<TDateTime>(left)),
-                            milliseconds(std::get<TDateTime>(right)));
+            return threeWay(FieldDateMilliseconds(std::get<TDateTime>(left)),
+                            FieldDateMilliseconds(std::get<TDateTime>(right)));
         case TextKind:
             return threeWay(std::get<QString>(left).compare(std::get<QString>(right)), 0);
         default:
@@ -141,7 +133,8 @@ std::optional<int> compareValues(const TFieldValue &left, const TFieldValue &rig
         return textLeft ? compareValues(*read, other) : compareValues(other, *read);
     }
     if (left.index() == DateKind || right.index() == DateKind)
-        return threeWay(milliseconds(asDouble(left)), milliseconds(asDouble(right)));
+        return threeWay(FieldDateMilliseconds(asDouble(left)),
+                        FieldDateMilliseconds(asDouble(right)));
     return threeWay(asDouble(left), asDouble(right));
 }
 

@@ -28,7 +28,7 @@
 
 namespace {
 
-const QString kMessagePermission
+const QString kMetodoCadastroMessagePermission
     = QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso.");
 const QString kMessageNotFound = QStringLiteral("WARNING:Informações não localizadas.");
 constexpr int kAnswerYes = 6;
@@ -535,7 +535,7 @@ void TFormBaseMetodoCadastro::saveRecord(QObject *Sender)
     // The operation's own permission: creating needs insert, changing needs edit.
     const bool isNew = TUtils::StrEmptyToInt64(EditID->text()) == 0;
     if (isNew ? !FPermissionInserir : !FPermissionEditar)
-        throw Exception(kMessagePermission);
+        throw Exception(kMetodoCadastroMessagePermission);
 
     for (const QPointer<TFormBaseMetodoCadastro> &child : FListSubCadastros) {
         if (child)

@@ -26,15 +26,15 @@
 
 namespace {
 
-const QString kMessagePermission
+const QString kSubCadastroMessagePermission
     = QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso.");
 
 const QString kNotLinkedFilter = QStringLiteral("ID_REGISTRO_FK = 0 or ID_REGISTRO_FK = null");
 
-void requirePermission(bool APermission)
+void requireSubCadastroPermission(bool APermission)
 {
     if (!APermission)
-        throw Exception(kMessagePermission);
+        throw Exception(kSubCadastroMessagePermission);
 }
 
 } // namespace
@@ -115,7 +115,7 @@ void TFormBaseSubCadastro::executeNovo(QObject *Sender)
 {
     (void)Sender;
     TDravikHandleException::Guard([this] {
-        requirePermission(FPermissionInserir);
+        requireSubCadastroPermission(FPermissionInserir);
         FIsViewForm = false;
         clearForm(false);
         FPresenter->IsViewForm = false;
@@ -127,7 +127,7 @@ void TFormBaseSubCadastro::executeNovo(QObject *Sender)
 void TFormBaseSubCadastro::executeEditar(QObject *Sender)
 {
     TDravikHandleException::Guard([this, Sender] {
-        requirePermission(FPermissionEditar);
+        requireSubCadastroPermission(FPermissionEditar);
         if (!FIsViewForm && qobject_cast<TFrameBaseAdapter *>(Sender))
             FIdRegistro = idRegistroOfSender(Sender);
         FIsViewForm = false;
@@ -138,7 +138,7 @@ void TFormBaseSubCadastro::executeEditar(QObject *Sender)
 void TFormBaseSubCadastro::executeRemover(QObject *Sender)
 {
     TDravikHandleException::Guard([this, Sender] {
-        requirePermission(FPermissionRemover);
+        requireSubCadastroPermission(FPermissionRemover);
         if (TBaseSubCadastroPresenter *presenter = PresenterSubCadastro())
             presenter->Delete(idRegistroOfSender(Sender));
     });
@@ -147,7 +147,7 @@ void TFormBaseSubCadastro::executeRemover(QObject *Sender)
 void TFormBaseSubCadastro::executeVisualizar(QObject *Sender)
 {
     TDravikHandleException::Guard([this, Sender] {
-        requirePermission(FPermissionVisualizar);
+        requireSubCadastroPermission(FPermissionVisualizar);
         FIsViewForm = true;
         if (qobject_cast<TFrameBaseAdapter *>(Sender))
             FIdRegistro = idRegistroOfSender(Sender);

@@ -62,3 +62,9 @@ void AddListColumns(TMemTable &ATable,
             field->SetDisplayFormat(QString::fromUtf8(column.DisplayFormat));
     }
 }
+
+void AppendRemoveIds(const QStringList &ALines, TListInt64 &AIds)
+{
+    for (const QString &line : ALines)
+        AIds.push_back(TUtils::StrEmptyToInt64(line));
+}

@@ -2,8 +2,10 @@
 
 #include "App.Base.Presenter.Cadastro.h"
 #include "App.Base.Presenter.SubCadastro.h"
+#include "Common.Lib.Utils.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -134,3 +136,23 @@ class TSubCadastroPresenterOf
 protected:
     using TPresenterOf<TBaseSubCadastroPresenter, TEntity, TRow, TService, TFilter>::TPresenterOf;
 };
+
+// Building an aggregate body (a presenter's PostComplexService): every row of a child table, its
+// filter switched off and left off, from the first, as a new child object filled by column name;
+// a table that is missing or closed has no rows.
+template<class TChild>
+void AppendDataSetRows(TMemTable *ADataSet, TObjectList<TChild> &AList)
+{
+    if (!ADataSet || !ADataSet->Active())
+        return;
+    ADataSet->SetFiltered(false);
+    for (ADataSet->First(); !ADataSet->Eof(); ADataSet->Next()) {
+        auto child = std::make_unique<TChild>();
+        TUtils::fillDataSetToObject(*ADataSet, *child);
+        AList.push_back(std::move(child));
+    }
+}
+
+// Every line of a remove list (the ids, as text, of stored children removed in the window) as a
+// 64-bit id; an empty or unreadable line gives 0.
+void AppendRemoveIds(const QStringList &ALines, TListInt64 &AIds);

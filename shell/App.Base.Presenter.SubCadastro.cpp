@@ -10,8 +10,8 @@
 namespace {
 
 const QString IdField = QStringLiteral("ID");
-const QString IdRegistroField = QStringLiteral("ID_REGISTRO");
-const QString IdRegistroFKField = QStringLiteral("ID_REGISTRO_FK");
+const QString SubCadastroIdRegistroField = QStringLiteral("ID_REGISTRO");
+const QString SubCadastroIdRegistroFKField = QStringLiteral("ID_REGISTRO_FK");
 const QString NotLinkedFilter = QStringLiteral("ID_REGISTRO_FK = 0 or ID_REGISTRO_FK = null");
 const QString NoListRemoveMessage = QStringLiteral("Lista de remoção não informada");
 
@@ -94,7 +94,7 @@ TBaseSubCadastroPresenter::TBaseSubCadastroPresenter(const QString &AClassName)
 std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::getById(std::int64_t AId)
 {
     TMemTable &table = DataSetInfo();
-    if (table.Active() && Entity() && table.Locate(IdRegistroField, TFieldValue(AId))) {
+    if (table.Active() && Entity() && table.Locate(SubCadastroIdRegistroField, TFieldValue(AId))) {
         IdRegistro = AId;
         TUtils::fillDataSetToObject(table, *Entity());
     }
@@ -137,14 +137,14 @@ std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::PostService()
     const TFilteredOff filtered(table);
     try {
         const bool existing
-            = IdRegistro != 0 && table.Locate(IdRegistroField, TFieldValue(IdRegistro));
+            = IdRegistro != 0 && table.Locate(SubCadastroIdRegistroField, TFieldValue(IdRegistro));
         if (existing)
             table.Edit();
         else
             table.Append();
         if (IdRegistroFK != 0)
-            table.FieldByName(IdRegistroFKField)->SetAsLargeInt(IdRegistroFK);
-        IdRegistro = table.FieldByName(IdRegistroField)->AsLargeInt();
+            table.FieldByName(SubCadastroIdRegistroFKField)->SetAsLargeInt(IdRegistroFK);
+        IdRegistro = table.FieldByName(SubCadastroIdRegistroField)->AsLargeInt();
         // The entity was made afresh from the controls: a property no control carries is blank
         // in it, and would blank the row's stored value.
         const QSet<QString> bound = existing ? boundProperties() : QSet<QString>();
@@ -152,7 +152,8 @@ std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::PostService()
             if (property->IsObject() || (existing && !bound.contains(property->Name().toUpper())))
                 continue;
             TField *field = table.FindField(TUtils::convertClassPropToTableField(property->Name()));
-            if (field && field->FieldName().compare(IdRegistroField, Qt::CaseInsensitive) != 0)
+            if (field
+                && field->FieldName().compare(SubCadastroIdRegistroField, Qt::CaseInsensitive) != 0)
                 TUtils::setValuePropertyToDataSet(*entity, *property, *field);
         }
         afterUpdateInfoRegistroFK();
@@ -190,7 +191,7 @@ bool TBaseSubCadastroPresenter::Delete(std::int64_t AId)
     try {
         {
             const TFilteredOff filtered(table);
-            if (table.Active() && table.Locate(IdRegistroField, TFieldValue(AId))) {
+            if (table.Active() && table.Locate(SubCadastroIdRegistroField, TFieldValue(AId))) {
                 // Refused before anything goes: a saved row whose id cannot be recorded would
                 // stay on the back end while its children were already gone from the table.
                 if (!m_listRemove && table.FieldByName(IdField)->AsLargeInt() > 0)
@@ -198,7 +199,7 @@ bool TBaseSubCadastroPresenter::Delete(std::int64_t AId)
                 deleteChildRecords(AId);
                 // The child records' removal moved nothing of this table, but find the row
                 // again in case an override did.
-                table.Locate(IdRegistroField, TFieldValue(AId));
+                table.Locate(SubCadastroIdRegistroField, TFieldValue(AId));
                 const std::int64_t id = table.FieldByName(IdField)->AsLargeInt();
                 if (id > 0)
                     m_listRemove->append(QString::number(id));
@@ -224,7 +225,8 @@ void TBaseSubCadastroPresenter::updateInfoRegistroFK(std::int64_t AIdRegistroFK)
         if (table.State() == TDataSetState::Edit)
             table.Cancel();
         table.SetFiltered(false);
-        table.SetFilter(IdRegistroFKField + QStringLiteral(" = ") + QString::number(AIdRegistroFK));
+        table.SetFilter(SubCadastroIdRegistroFKField + QStringLiteral(" = ")
+                        + QString::number(AIdRegistroFK));
         table.SetFiltered(true);
     };
     table.SetFiltered(false);
@@ -235,7 +237,7 @@ void TBaseSubCadastroPresenter::updateInfoRegistroFK(std::int64_t AIdRegistroFK)
         while (AIdRegistroFK != 0 && !table.IsEmpty()) {
             table.First();
             table.Edit();
-            table.FieldByName(IdRegistroFKField)->SetAsLargeInt(AIdRegistroFK);
+            table.FieldByName(SubCadastroIdRegistroFKField)->SetAsLargeInt(AIdRegistroFK);
             table.Post();
         }
     } catch (...) {
@@ -264,7 +266,7 @@ void TBaseSubCadastroPresenter::deleteRecordsRegistroFK(std::int64_t AId,
     if (!ADataSet.Active())
         return;
     const TTemporaryFilter ofParent(
-        ADataSet, IdRegistroFKField + QStringLiteral(" = ") + QString::number(AId));
+        ADataSet, SubCadastroIdRegistroFKField + QStringLiteral(" = ") + QString::number(AId));
     TField *idField = ADataSet.FieldByName(IdField);
     // Without a list, saved rows would leave the table and their ids would be lost.
     if (!AList) {

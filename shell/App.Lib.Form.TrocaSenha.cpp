@@ -30,7 +30,7 @@ TEdit *makePasswordEdit(TLayout *AParent, const QString &AName)
     return edit;
 }
 
-TSpeedButton *makeButton(TLayout *AParent, const QString &AName, const QString &AText)
+TSpeedButton *makeTrocaSenhaButton(TLayout *AParent, const QString &AName, const QString &AText)
 {
     auto *button = new TSpeedButton(AParent, AName);
     button->setSize(120, 46);
@@ -73,11 +73,11 @@ TFormTrocaSenha::TFormTrocaSenha(QWidget *AParent)
     LayoutButtons->setAlign(TAlignLayout::Bottom);
     LayoutButtons->setHeight(56);
     SetPadding(LayoutButtons, QMargins(10, 0, 10, 10));
-    SpeedButtonCancelar = makeButton(
+    SpeedButtonCancelar = makeTrocaSenhaButton(
         LayoutButtons, QStringLiteral("SpeedButtonCancelar"), QStringLiteral("CANCELAR"));
     SpeedButtonCancelar->setAlign(TAlignLayout::Left);
-    SpeedButtonGravar
-        = makeButton(LayoutButtons, QStringLiteral("SpeedButtonGravar"), QStringLiteral("GRAVAR"));
+    SpeedButtonGravar = makeTrocaSenhaButton(
+        LayoutButtons, QStringLiteral("SpeedButtonGravar"), QStringLiteral("GRAVAR"));
     SpeedButtonGravar->setAlign(TAlignLayout::Right);
 
     LayoutEdits = new TLayout(RectangleDialog, QStringLiteral("LayoutEdits"));

@@ -24,7 +24,7 @@ struct TButtonTopMenu::THiddenHandler
 
 namespace {
 
-const TColorApp &colors()
+const TColorApp &topMenuColors()
 {
     return TThemeApp::Instance().ColorApp();
 }
@@ -133,9 +133,9 @@ void TButtonTopMenu::click()
 void TButtonTopMenu::pointerEnter()
 {
     if (m_rectangle)
-        m_rectangle->setFillColor(colors().SecondaryColor);
+        m_rectangle->setFillColor(topMenuColors().SecondaryColor);
     if (m_label)
-        m_label->setFontColor(colors().PrimaryColor);
+        m_label->setFontColor(topMenuColors().PrimaryColor);
 }
 
 void TButtonTopMenu::pointerLeave()
@@ -144,9 +144,9 @@ void TButtonTopMenu::pointerLeave()
     if (m_multiViewMenu && m_multiViewMenu->isShowed())
         return;
     if (m_label)
-        m_label->setFontColor(colors().QuartenaryColor);
+        m_label->setFontColor(topMenuColors().QuartenaryColor);
     if (m_rectangle)
-        m_rectangle->setFillColor(colors().PrimaryColor);
+        m_rectangle->setFillColor(topMenuColors().PrimaryColor);
 }
 
 void TButtonTopMenu::releaseSideMenu()
@@ -154,9 +154,9 @@ void TButtonTopMenu::releaseSideMenu()
     if (m_layoutButtonSubMenu)
         SetParentControl(m_layoutButtonSubMenu, nullptr);
     if (m_label)
-        m_label->setFontColor(colors().QuartenaryColor);
+        m_label->setFontColor(topMenuColors().QuartenaryColor);
     if (m_rectangle)
-        m_rectangle->setFillColor(colors().PrimaryColor);
+        m_rectangle->setFillColor(topMenuColors().PrimaryColor);
 }
 
 void TButtonTopMenu::multiViewHidden(TMultiView *AMenu)

@@ -32,7 +32,7 @@ QImage signPicture(char16_t glyph)
     return GlyphPixmap(glyph, 458, TAlphaColors::White).toImage();
 }
 
-QRect workArea()
+QRect messageWorkArea()
 {
     if (QScreen *screen = QGuiApplication::primaryScreen())
         return screen->availableGeometry();
@@ -50,11 +50,11 @@ TImage *makeSign(TRectangle *parent, const QString &name, char16_t glyph)
     return image;
 }
 
-TSpeedButton *makeButton(TLayout *parent,
-                         const QString &name,
-                         const QString &text,
-                         const QString &style,
-                         int modalResult)
+TSpeedButton *makeMessageButton(TLayout *parent,
+                                const QString &name,
+                                const QString &text,
+                                const QString &style,
+                                int modalResult)
 {
     auto *button = new TSpeedButton(parent, name);
     button->setSize(80, 45);
@@ -157,21 +157,21 @@ TFormMessage::TFormMessage()
     LabelFileLog->setWordWrap(true);
 
     // Right-aligned in creation order: OK at the right end, then NÃO, then SIM.
-    SpeedButtonOK = makeButton(Layout2,
-                               QStringLiteral("SpeedButtonOK"),
-                               QStringLiteral("OK"),
-                               QStringLiteral("donetoolbutton"),
-                               mrOk);
-    SpeedButtonNao = makeButton(Layout2,
-                                QStringLiteral("SpeedButtonNao"),
-                                QStringLiteral("NÃO"),
-                                QStringLiteral("toolbutton"),
-                                mrNo);
-    SpeedButtonSim = makeButton(Layout2,
-                                QStringLiteral("SpeedButtonSim"),
-                                QStringLiteral("SIM"),
-                                QStringLiteral("toolbutton"),
-                                mrYes);
+    SpeedButtonOK = makeMessageButton(Layout2,
+                                      QStringLiteral("SpeedButtonOK"),
+                                      QStringLiteral("OK"),
+                                      QStringLiteral("donetoolbutton"),
+                                      mrOk);
+    SpeedButtonNao = makeMessageButton(Layout2,
+                                       QStringLiteral("SpeedButtonNao"),
+                                       QStringLiteral("NÃO"),
+                                       QStringLiteral("toolbutton"),
+                                       mrNo);
+    SpeedButtonSim = makeMessageButton(Layout2,
+                                       QStringLiteral("SpeedButtonSim"),
+                                       QStringLiteral("SIM"),
+                                       QStringLiteral("toolbutton"),
+                                       mrYes);
 
     FormCreate();
 }
@@ -266,7 +266,7 @@ TFormMessage &TFormMessage::Message(const QString &value)
     // for short texts too.
     const int surface = height();
     const int layoutHeight = RectangleDialog->height() - TitleBarHeight - ButtonBarHeight;
-    const int cap = int(workArea().height());
+    const int cap = int(messageWorkArea().height());
     int dialog = RectangleDialog->height();
     if (surface > layoutHeight) {
         dialog = int((dialog + surface - layoutHeight) / GrowthDivisor);
@@ -291,7 +291,7 @@ TFormMessage &TFormMessage::TitleForm(const QString &value)
 
 void TFormMessage::coverWorkArea()
 {
-    const QRect area = workArea();
+    const QRect area = messageWorkArea();
     const int left = TAppUtils::GetScreenScale() > 1.0 ? -1 : 0;
     setGeometry(area.x() + left, area.y(), area.width(), area.height());
     RealignAll(this);

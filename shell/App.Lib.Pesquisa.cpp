@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString notFoundMessage = QStringLiteral("WARNING:Informações não localizadas.");
+const QString pesquisaNotFoundMessage = QStringLiteral("WARNING:Informações não localizadas.");
 
 } // namespace
 
@@ -154,7 +154,7 @@ void TPesquisa::fillItemControl()
         // The read runs off the main thread, which keeps its windows painting meanwhile.
         TBasePresenter::runOffMainThread([this] { findObjectDto(); });
         if (!FObjectDto)
-            TAppUtils::UtilsException(notFoundMessage);
+            TAppUtils::UtilsException(pesquisaNotFoundMessage);
         QWidget *control = FItemControl->Control();
         if (auto *edit = qobject_cast<TEdit *>(control))
             edit->setText(FValueDescricao);
@@ -187,7 +187,7 @@ void TPesquisa::fillItemControl()
     } catch (...) {
         QWidget *control = FItemControl ? FItemControl->Control() : nullptr;
         if (control && control->parentWidget())
-            TDravikHandleException::Handle(notFoundMessage);
+            TDravikHandleException::Handle(pesquisaNotFoundMessage);
         Release();
         throw;
     }

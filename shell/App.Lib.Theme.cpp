@@ -14,7 +14,7 @@ static void initShellResources()
 
 namespace {
 
-std::unique_ptr<TThemeApp> instance;
+std::unique_ptr<TThemeApp> themeInstance;
 
 // Registers the font files for the process and serves the family name with them.
 void registerFamily(const QString &family, const QStringList &files)
@@ -140,12 +140,12 @@ QString TThemeApp::AlphaColorToHex(TAlphaColor color)
 
 TThemeApp &TThemeApp::Instance()
 {
-    if (!instance)
-        instance = std::make_unique<TThemeApp>();
-    return *instance;
+    if (!themeInstance)
+        themeInstance = std::make_unique<TThemeApp>();
+    return *themeInstance;
 }
 
 void TThemeApp::ResetInstance()
 {
-    instance.reset();
+    themeInstance.reset();
 }

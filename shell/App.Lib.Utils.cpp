@@ -36,7 +36,7 @@ namespace {
 
 const QString IduMark = QStringLiteral("IDU:");
 const QString FileLogMark = QStringLiteral("File Log:");
-const QString ChangeUserQuestion = QStringLiteral("QUESTION:Deseja alterar o usuário logado?");
+const QString UtilsChangeUserQuestion = QStringLiteral("QUESTION:Deseja alterar o usuário logado?");
 const QString ReloginWarning = QStringLiteral("WARNING:Logue com o usuário utilizado anteriormente "
                                               "e efetue o logout\r\npara logar com um novo "
                                               "usuário.");
@@ -67,7 +67,7 @@ void queueOnMainThread(const std::function<void()> &procedure)
 }
 
 // Characters the original's Trim removes: every control character and the blank.
-QString trimControl(const QString &text)
+QString utilsTrimControl(const QString &text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -202,7 +202,7 @@ TMessageRequest TAppUtils::ParseMessage(const QString &message, const QString &t
     if (fileLog >= 0) {
         // With "IDU:" before "File Log:" the log text comes out empty.
         request.FileLog = fileLog < text.size() ? text.mid(fileLog) : QString();
-        request.FileLog = trimControl(request.FileLog).remove(QStringLiteral("\r\n"));
+        request.FileLog = utilsTrimControl(request.FileLog).remove(QStringLiteral("\r\n"));
         if (fileLog < text.size())
             text.truncate(fileLog);
     }
@@ -221,7 +221,7 @@ TMessageRequest TAppUtils::ParseMessage(const QString &message, const QString &t
     text.remove(QStringLiteral("ERROR:"));
     text.remove(QStringLiteral("SUCCESS"));
     request.Text = text;
-    request.IsInitializateApp = message == ChangeUserQuestion || message == ReloginWarning;
+    request.IsInitializateApp = message == UtilsChangeUserQuestion || message == ReloginWarning;
     return request;
 }
 
@@ -321,7 +321,7 @@ void TAppUtils::SaiEdit(TEdit *edit)
 
 QString TAppUtils::FirstName(const QString &text)
 {
-    const QString trimmed = trimControl(text);
+    const QString trimmed = utilsTrimControl(text);
     const qsizetype blank = trimmed.indexOf(u' ');
     return blank < 0 ? trimmed : trimmed.left(blank);
 }

@@ -26,8 +26,10 @@ ZUNTA_REGISTER_FORM(TFormSubViewOcorrenciaManual)
 
 namespace {
 
-const QString SuccessMessage = QStringLiteral("SUCCESSOperação realizada com sucesso.");
-const QString NotFoundMessage = QStringLiteral("WARNING:Informações não localizadas.");
+const QString OcorrenciaManualSuccessMessage
+    = QStringLiteral("SUCCESSOperação realizada com sucesso.");
+const QString OcorrenciaManualNotFoundMessage
+    = QStringLiteral("WARNING:Informações não localizadas.");
 
 } // namespace
 
@@ -136,7 +138,7 @@ void TFormSubViewOcorrenciaManual::RectangleGravarClick()
         // A failure of the caller's action leaves the view open with its text.
         FProcSalvar();
         if (!FNaoMostrarMensagem)
-            TAppUtils::MessageSystem(SuccessMessage);
+            TAppUtils::MessageSystem(OcorrenciaManualSuccessMessage);
         SpeedButtonClose->OnClick(SpeedButtonClose);
         return;
     }
@@ -170,7 +172,7 @@ void TFormSubViewOcorrenciaManual::RectangleGravarClick()
         [post, self] {
             if (post->Failed)
                 return;
-            TAppUtils::MessageSystem(SuccessMessage);
+            TAppUtils::MessageSystem(OcorrenciaManualSuccessMessage);
             if (self)
                 self->SpeedButtonClose->OnClick(self->SpeedButtonClose);
         });
@@ -179,7 +181,7 @@ void TFormSubViewOcorrenciaManual::RectangleGravarClick()
 void TFormSubViewOcorrenciaManual::pesquisarOcorrencias()
 {
     if (FIdObjeto <= 0 || FNomeClasse.isEmpty()) {
-        TAppUtils::MessageSystem(NotFoundMessage);
+        TAppUtils::MessageSystem(OcorrenciaManualNotFoundMessage);
         return;
     }
     struct TRead
@@ -197,7 +199,7 @@ void TFormSubViewOcorrenciaManual::pesquisarOcorrencias()
                     read->IdObjeto, read->NomeClasse);
             } catch (const std::exception &) {
                 TAppUtils::MessageSystem(
-                    ExceptionMessage(std::current_exception(), NotFoundMessage));
+                    ExceptionMessage(std::current_exception(), OcorrenciaManualNotFoundMessage));
             }
         },
         [read, self] {

@@ -24,12 +24,12 @@
 
 namespace {
 
-const QString kPermissionWarning
+const QString kMetodoCadastroPermissionWarning
     = QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso.");
 const QString kQuestionSave
     = QStringLiteral("QUESTION:Você não salvou o cadastro. Confirma salvar?");
-constexpr int kYes = 6;
-constexpr int kNo = 7;
+constexpr int kMetodoCadastroYes = 6;
+constexpr int kMetodoCadastroNo = 7;
 
 // A child registration window kept in memory by its parent: one required field.
 class TFormFilhoTeste final : public TFormBaseMetodoCadastro
@@ -135,8 +135,8 @@ protected:
     void fillTopText() override { ++TopTexts; }
 };
 
-const char *const kPage = R"({"total":250,"pages":3,"listHelper":[)"
-                          R"({"id":1,"codigo":"A","descricao":"UM","tipo":"T"}]})";
+const char *const kMetodoCadastroPage = R"({"total":250,"pages":3,"listHelper":[)"
+                                        R"({"id":1,"codigo":"A","descricao":"UM","tipo":"T"}]})";
 
 class FormMetodoCadastroTest : public ShellWindowsTest
 {
@@ -175,7 +175,7 @@ protected:
 
 TEST_F(FormMetodoCadastroTest, SearchAsksPageOneOfAHundredAndPagingStopsAtTheEnds)
 {
-    backend.on("GET", "/lista-sistema", FakeReply::json(kPage));
+    backend.on("GET", "/lista-sistema", FakeReply::json(kMetodoCadastroPage));
     form->Paginate.Page = 7;
     form->EditPesquisar->setText(QStringLiteral("UM"));
     form->SearchEditButtonPesquisar->click();
@@ -221,7 +221,7 @@ TEST_F(FormMetodoCadastroTest, UserWithoutInsertAndEditPermissionCannotSave)
     form->FPermissionEditar = false;
     form->EditCodigo->setText(QStringLiteral("X"));
     form->SpeedButtonSalvar->click();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kPermissionWarning });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kMetodoCadastroPermissionWarning });
     EXPECT_EQ(backend.count("POST", "/lista-sistema"), 0u);
 }
 
@@ -259,7 +259,7 @@ TEST_P(SavePermissionTest, SaveNeedsThePermissionOfItsOperation)
     form->SpeedButtonSalvar->click();
     waitIdle();
     EXPECT_EQ(backend.count("POST", "/lista-sistema"), row.posts ? 1u : 0u);
-    EXPECT_EQ(dialogs.messageTexts().contains(kPermissionWarning), !row.posts);
+    EXPECT_EQ(dialogs.messageTexts().contains(kMetodoCadastroPermissionWarning), !row.posts);
 }
 
 const PermissionCase kPermissionCases[] = {
@@ -279,7 +279,7 @@ TEST_F(FormMetodoCadastroTest, ReturnWithUnsavedRecordAsksToSave)
 {
     form->SpeedButtonNovo->click();
     form->EditCodigo->setText(QStringLiteral("X"));
-    dialogs.answerQuestion(kNo);
+    dialogs.answerQuestion(kMetodoCadastroNo);
     form->SpeedButtonRetornar->click();
     EXPECT_EQ(dialogs.messageTexts(), QStringList { kQuestionSave });
     EXPECT_TRUE(form->IsListTabActive());
@@ -289,7 +289,7 @@ TEST_F(FormMetodoCadastroTest, ReturnWithUnsavedRecordAsksToSave)
     form->EditCodigo->setText(QStringLiteral("Y"));
     backend.on("POST", "/lista-sistema", FakeReply::json(R"({"id":8,"codigo":"Y"})"));
     dialogs.clearMessages();
-    dialogs.answerQuestion(kYes);
+    dialogs.answerQuestion(kMetodoCadastroYes);
     form->SpeedButtonRetornar->click();
     EXPECT_EQ(
         dialogs.messageTexts(),

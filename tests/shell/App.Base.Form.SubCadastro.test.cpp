@@ -95,10 +95,10 @@ ZUNTA_DEFINE_CLASS(TPaiSubTesteComplexPost)
 
 namespace {
 
-constexpr int kYes = 6;
-const QString kPermissionWarning
+constexpr int kSubCadastroYes = 6;
+const QString kSubCadastroPermissionWarning
     = QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso.");
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
+const QString kSubCadastroSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
 
 using TFilhoSubTestePresenter = TChildListTestPresenter<TFilhoSubTesteEntity, TFilhoSubTesteDto>;
 using TNetoSubTestePresenter = TChildListTestPresenter<TNetoSubTesteEntity, TNetoSubTesteDto>;
@@ -422,7 +422,7 @@ TEST_F(FormSubCadastroTest, ChildSavedWithItsParentSendsTheRowsAndTheRemovedIds)
     openHolder();
     ASSERT_EQ(listedIds(filho), (QStringList { "57", "58" }));
 
-    dialogs.answerQuestion(kYes);
+    dialogs.answerQuestion(kSubCadastroYes);
     rowOf(filho, 58)->SpeedButtonRemove->click();
     EXPECT_EQ(listedIds(filho), QStringList { "57" }) << "the list is rebuilt at once";
     rowOf(filho, 57)->SpeedButtonEdit->click();
@@ -449,7 +449,7 @@ TEST_F(FormSubCadastroTest, ChildSavedWithItsParentSendsTheRowsAndTheRemovedIds)
     EXPECT_EQ(dependants[0].toObject().value("nome").toString(), QStringLiteral("ANA MARIA"));
     EXPECT_EQ(body.value("listRemoveFilhoSubTeste").toObject().value("listHelper").toArray(),
               QJsonArray { 58 });
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess })
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSubCadastroSuccess })
         << "the child saved with its parent shows no message of its own";
 }
 
@@ -468,7 +468,7 @@ TEST_F(FormSubCadastroTest, ViewedChildRowDoesNotStopTheParentsSave)
     form->SpeedButtonSalvar->click();
     waitIdle();
     EXPECT_EQ(posts(), 1u);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSubCadastroSuccess });
 }
 
 TEST_F(FormSubCadastroTest, ChildValidationFailureCarriesTheChildTitleAndSendsNothing)
@@ -510,7 +510,7 @@ TEST_P(SaveNewRowTest, SavingANewChildRowSendsNoRequest)
     const std::size_t requests = backend.requests().size();
     filho->SpeedButtonSalvar->click();
     EXPECT_EQ(backend.requests().size(), requests);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSubCadastroSuccess });
     EXPECT_EQ(allRows(filho->DataSetSubCadastro()), 1);
     if (GetParam().novoAposSalvar) {
         EXPECT_FALSE(filho->IsListTabActive());
@@ -541,7 +541,7 @@ TEST_F(FormSubCadastroTest, SavingAnEditedRowReturnsToTheListWithoutAsking)
     dialogs.clearMessages();
     filho->SpeedButtonSalvar->click();
     // No question scripted: any question fails the test.
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSubCadastroSuccess });
     EXPECT_EQ(backend.requests().size(), requests);
     EXPECT_TRUE(filho->IsListTabActive()) << "a row the back end knows goes back to the list";
     TMemTable &table = filho->DataSetSubCadastro();
@@ -677,20 +677,20 @@ TEST_F(FormSubCadastroTest, MaximiseHostsTheWindowInTheContainerAndGivesItBack)
 }
 
 // Each record operation of a child window needs its own permission of that window.
-struct PermissionCase
+struct SubCadastroPermissionCase
 {
     const char *name;
     bool TFormBase::*permission;
     void (*act)(FormSubCadastroTest &, TFormFilhoSubTeste &);
 };
 
-void PrintTo(const PermissionCase &row, std::ostream *out)
+void PrintTo(const SubCadastroPermissionCase &row, std::ostream *out)
 {
     *out << row.name;
 }
 
 class ChildPermissionTest : public FormSubCadastroTest,
-                            public ::testing::WithParamInterface<PermissionCase>
+                            public ::testing::WithParamInterface<SubCadastroPermissionCase>
 {
 public:
     using FormSubCadastroTest::rowOf;
@@ -704,13 +704,13 @@ TEST_P(ChildPermissionTest, OperationWithoutItsPermissionIsRefused)
     dialogs.clearMessages();
     GetParam().act(*this, *filho);
     ASSERT_FALSE(dialogs.messages().empty());
-    EXPECT_EQ(dialogs.messageTexts().last(), kPermissionWarning);
+    EXPECT_EQ(dialogs.messageTexts().last(), kSubCadastroPermissionWarning);
     EXPECT_TRUE(filho->IsListTabActive());
     EXPECT_EQ(allRows(filho->DataSetSubCadastro()), 2);
     EXPECT_TRUE(form->PresenterPai().ListRemoveFilhoSubTeste.isEmpty());
 }
 
-const PermissionCase kPermissionCases[] = {
+const SubCadastroPermissionCase kSubCadastroPermissionCases[] = {
     { "Novo",
       &TFormBase::FPermissionInserir,
       [](FormSubCadastroTest &, TFormFilhoSubTeste &AForm) { AForm.SpeedButtonNovo->click(); } },
@@ -722,7 +722,7 @@ const PermissionCase kPermissionCases[] = {
     { "Remover",
       &TFormBase::FPermissionRemover,
       [](FormSubCadastroTest &ATest, TFormFilhoSubTeste &AForm) {
-          static_cast<ChildPermissionTest &>(ATest).scripted().answerQuestion(kYes);
+          static_cast<ChildPermissionTest &>(ATest).scripted().answerQuestion(kSubCadastroYes);
           ChildPermissionTest::rowOf(&AForm, 57)->SpeedButtonRemove->click();
       } },
     { "Visualizar",
@@ -734,7 +734,7 @@ const PermissionCase kPermissionCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases,
                          ChildPermissionTest,
-                         ::testing::ValuesIn(kPermissionCases),
+                         ::testing::ValuesIn(kSubCadastroPermissionCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -27,7 +27,7 @@ namespace {
 
 // Three occurrences that the seed lacks: removed and manual (of a record id past 32 bits),
 // changed only, and one without any flag.
-const char *const kPage
+const char *const kOcorrenciaPage
     = R"({"total":3,"pages":1,"listHelper":[)"
       R"({"id":1,"idObjeto":5000000001,"dataCadastro":"2024-03-15T09:05:07.000Z","usuario":"ANA",)"
       R"("descricaoClasse":"Contratos","ocorrencia":"Motivo: desistiu",)"
@@ -37,7 +37,7 @@ const char *const kPage
       R"({"id":3,"idObjeto":13,"dataCadastro":"2024-03-17T08:00:00.000Z","usuario":"CAIO",)"
       R"("descricaoClasse":"Planos","ocorrencia":"Texto livre"}]})";
 
-QJsonObject jsonOf(const std::string &body)
+QJsonObject cadastroOcorrenciaJsonOf(const std::string &body)
 {
     return QJsonDocument::fromJson(QByteArray::fromStdString(body)).object();
 }
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(FormCadastroOcorrenciaTest, RowsTellWhatHappenedAndOfferOnlyTheTextButton)
 {
-    demo.backend().on("GET", "/ocorrencia", FakeReply::json(kPage));
+    demo.backend().on("GET", "/ocorrencia", FakeReply::json(kOcorrenciaPage));
     search();
     const auto list = frames();
     ASSERT_EQ(list.size(), 3);
@@ -104,7 +104,7 @@ TEST_F(FormCadastroOcorrenciaTest, ListRequestCarriesTheFilterObjectEvenWithoutF
     const RecordedRequest get = lastSearch();
     EXPECT_EQ(get.param("page"), "1");
     EXPECT_EQ(get.param("limit"), "100");
-    const QJsonObject filter = jsonOf(get.body);
+    const QJsonObject filter = cadastroOcorrenciaJsonOf(get.body);
     for (const char *name :
          { "idObjeto", "idUsuario", "idNomeClasse", "periodoDataInicial", "periodoDataFinal" })
         EXPECT_EQ(filter.value(QLatin1String(name)).toString(), QString()) << name;
@@ -112,7 +112,7 @@ TEST_F(FormCadastroOcorrenciaTest, ListRequestCarriesTheFilterObjectEvenWithoutF
 
     form->CheckBoxFilterSomenteDelete->setChecked(true);
     search();
-    EXPECT_EQ(jsonOf(lastSearch().body).value("somenteDelete").toString(),
+    EXPECT_EQ(cadastroOcorrenciaJsonOf(lastSearch().body).value("somenteDelete").toString(),
               QStringLiteral("-1#SIM"));
 }
 

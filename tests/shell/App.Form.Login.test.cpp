@@ -4,7 +4,7 @@
 
 namespace {
 
-struct RefusalCase
+struct LoginRefusalCase
 {
     const char *Name;
     QString Message;
@@ -12,12 +12,12 @@ struct RefusalCase
     QString Shown;
 };
 
-void PrintTo(const RefusalCase &row, std::ostream *os)
+void PrintTo(const LoginRefusalCase &row, std::ostream *os)
 {
     *os << row.Name;
 }
 
-class PasswordRefusalTest : public ::testing::TestWithParam<RefusalCase>
+class PasswordRefusalTest : public ::testing::TestWithParam<LoginRefusalCase>
 {
 };
 
@@ -32,14 +32,18 @@ INSTANTIATE_TEST_SUITE_P(
     Replies,
     PasswordRefusalTest,
     ::testing::Values(
-        RefusalCase { "Id57",
-                      "WARNING:Senha expirada.\r\nTroque a senha.\r\nID57",
-                      57,
-                      "WARNING:Senha expirada.\r\nTroque a senha." },
-        RefusalCase { "LineFeedsAndMoreLines", "WARNING:A\nB\nID9\nC", 9, "WARNING:A\r\nB\r\nC" },
-        RefusalCase { "NotANumber", "WARNING:A\r\nB\r\nIDX", 0, "WARNING:A\r\nB" },
-        RefusalCase { "LowerCaseIdIsNoId", "WARNING:A\r\nB\r\nid57", 0, "WARNING:A\r\nB" },
-        RefusalCase { "NoThirdLine", "WARNING:Senha expirada.", 0, "WARNING:Senha expirada." }),
-    [](const ::testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.Name); });
+        LoginRefusalCase { "Id57",
+                           "WARNING:Senha expirada.\r\nTroque a senha.\r\nID57",
+                           57,
+                           "WARNING:Senha expirada.\r\nTroque a senha." },
+        LoginRefusalCase {
+            "LineFeedsAndMoreLines", "WARNING:A\nB\nID9\nC", 9, "WARNING:A\r\nB\r\nC" },
+        LoginRefusalCase { "NotANumber", "WARNING:A\r\nB\r\nIDX", 0, "WARNING:A\r\nB" },
+        LoginRefusalCase { "LowerCaseIdIsNoId", "WARNING:A\r\nB\r\nid57", 0, "WARNING:A\r\nB" },
+        LoginRefusalCase {
+            "NoThirdLine", "WARNING:Senha expirada.", 0, "WARNING:Senha expirada." }),
+    [](const ::testing::TestParamInfo<LoginRefusalCase> &info) {
+        return std::string(info.param.Name);
+    });
 
 } // namespace

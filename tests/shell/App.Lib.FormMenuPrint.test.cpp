@@ -25,10 +25,10 @@
 namespace {
 
 // A window that another window's popup can bring forward.
-class TFormCadastroBancoTeste final : public TFormBaseView
+class TFormMenuPrintBancoTeste final : public TFormBaseView
 {
 public:
-    explicit TFormCadastroBancoTeste(QWidget *parent = nullptr)
+    explicit TFormMenuPrintBancoTeste(QWidget *parent = nullptr)
         : TFormBaseView(QStringLiteral("TFormCadastroBancoTeste"), parent)
     {
         setWindowTitle(QStringLiteral("Cadastro de Bancos"));
@@ -186,7 +186,7 @@ TEST_F(FormMenuPrintTest, StaysOpenAfterAClickUnlessAskedToClose)
 
 TEST_F(FormMenuPrintTest, WindowButtonCarriesTheWindowClassAndTitle)
 {
-    std::unique_ptr<TFormCadastroBancoTeste> banco(TFormBase::Create<TFormCadastroBancoTeste>());
+    std::unique_ptr<TFormMenuPrintBancoTeste> banco(TFormBase::Create<TFormMenuPrintBancoTeste>());
     popup = &TFormMenuPrint::New()
                  .TitleMenu(QStringLiteral("Janelas Abertas"))
                  .AddButton(banco.get())

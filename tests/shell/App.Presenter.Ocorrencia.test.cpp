@@ -23,7 +23,7 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Ocorrencia, PresenterContract, TOcorrenciaPresent
 
 const QString NotFound = QStringLiteral("WARNING:Informações não localizadas.");
 
-QJsonObject jsonOf(const std::string &body)
+QJsonObject presenterOcorrenciaJsonOf(const std::string &body)
 {
     return QJsonDocument::fromJson(QByteArray::fromStdString(body)).object();
 }
@@ -103,7 +103,7 @@ TEST_F(OcorrenciaPresenterTest, ManualOccurrenceIsPostedAsAPostWithStatus200)
                                       QStringLiteral("Cliente pediu a exclusão.\r\nSegunda linha"),
                                       QStringLiteral("TContratoComplexPost"));
 
-    const QJsonObject body = jsonOf(backend.last("POST", "/ocorrencia")->body);
+    const QJsonObject body = presenterOcorrenciaJsonOf(backend.last("POST", "/ocorrencia")->body);
     EXPECT_EQ(body.value("idObjeto").toInteger(), 5000000001);
     EXPECT_EQ(body.value("nomeClasse").toString(), QStringLiteral("TContratoComplexPost"));
     EXPECT_EQ(body.value("operacao").toString(), QStringLiteral("POST"));
@@ -144,7 +144,7 @@ TEST_F(OcorrenciaPresenterTest, OccurrencesOfARecordAreAskedByIdAndClassAndRende
     EXPECT_EQ(get.param("limit"), "100");
     EXPECT_FALSE(get.hasParam("search"));
     EXPECT_FALSE(get.hasParam("fix-filter"));
-    const QJsonObject filter = jsonOf(get.body);
+    const QJsonObject filter = presenterOcorrenciaJsonOf(get.body);
     EXPECT_EQ(filter.value("idObjeto").toString(), QStringLiteral("42#42"));
     EXPECT_EQ(filter.value("idNomeClasse").toString(),
               QStringLiteral("TPessoaEntity#TPessoaEntity"));
@@ -251,7 +251,9 @@ TEST_F(OcorrenciaPresenterTest, ListRowsLandInTheTableWithTheirBigIdsAndTheFilte
     presenter->Paginate = { 0, 0, 0, 1, 100 };
     presenter->findByFilterToDataSet();
 
-    EXPECT_EQ(jsonOf(backend.last("GET", "/ocorrencia")->body).value("somenteDelete").toString(),
+    EXPECT_EQ(presenterOcorrenciaJsonOf(backend.last("GET", "/ocorrencia")->body)
+                  .value("somenteDelete")
+                  .toString(),
               QStringLiteral("-1#SIM"));
     TMemTable &table = presenter->DataSetInfo();
     ASSERT_EQ(table.RecordCount(), 1);

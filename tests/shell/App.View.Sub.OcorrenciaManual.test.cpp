@@ -30,7 +30,7 @@ const QString Refused
     = QStringLiteral("WARNING:É necessário preencher o campo ocorrência manual para prosseguir.");
 const QString Question = QStringLiteral("QUESTION:Confirma gerar a ocorrência manual?");
 const QString Success = QStringLiteral("SUCCESSOperação realizada com sucesso.");
-const QString NotFound = QStringLiteral("WARNING:Informações não localizadas.");
+const QString OcorrenciaManualNotFound = QStringLiteral("WARNING:Informações não localizadas.");
 
 QJsonObject jsonOf(const std::string &body)
 {
@@ -120,26 +120,27 @@ TEST_F(OcorrenciaManualTest, PostsTheReasonAboutTheRecordAndClosesTheHostedView)
     EXPECT_EQ(closed, 1);
 }
 
-struct RefusalCase
+struct OcorrenciaManualRefusalCase
 {
     const char *name;
     const char *text;
     bool procSalvar;
 };
 
-void PrintTo(const RefusalCase &row, std::ostream *os)
+void PrintTo(const OcorrenciaManualRefusalCase &row, std::ostream *os)
 {
     *os << row.name;
 }
 
-class OcorrenciaManualRefusalTest : public OcorrenciaManualTest,
-                                    public ::testing::WithParamInterface<RefusalCase>
+class OcorrenciaManualRefusalTest
+    : public OcorrenciaManualTest,
+      public ::testing::WithParamInterface<OcorrenciaManualRefusalCase>
 {
 };
 
 TEST_P(OcorrenciaManualRefusalTest, ReasonWithoutTextIsRefusedAndNothingHappens)
 {
-    const RefusalCase &row = GetParam();
+    const OcorrenciaManualRefusalCase &row = GetParam();
     int ran = 0;
     if (row.procSalvar)
         view->SetProcSalvar([&ran] { ++ran; });
@@ -153,7 +154,7 @@ TEST_P(OcorrenciaManualRefusalTest, ReasonWithoutTextIsRefusedAndNothingHappens)
     EXPECT_TRUE(backend.requests("POST", "/ocorrencia").empty());
 }
 
-const RefusalCase refusalCases[] = {
+const OcorrenciaManualRefusalCase refusalCases[] = {
     { "Empty", "", false },
     { "Blanks", "    ", false },
     { "BlankLinesAndTabs", " \n\t\n  ", false },
@@ -336,7 +337,7 @@ TEST_P(OcorrenciaManualReadFailureTest, WarnsAndKeepsTheMemo)
     ASSERT_TRUE(waitFor([&] { return !dialogs.messages().empty(); }));
     EXPECT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
 
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { NotFound });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { OcorrenciaManualNotFound });
     EXPECT_EQ(view->MemoOcorrencia->text(), QStringLiteral("antes"));
     EXPECT_EQ(backend.requests("GET", "/ocorrencia").size(), row.status != 0 ? 1U : 0U);
 }

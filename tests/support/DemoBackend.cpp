@@ -3,6 +3,7 @@
 #include "Common.Lib.Crypt.h"
 
 #include <QDir>
+#include <QMap>
 #include <QFile>
 #include <QJsonDocument>
 #include <QSet>
@@ -47,6 +48,14 @@ const QString unidadeFederativa = QStringLiteral("/unidade-federativa");
 const QString municipio = QStringLiteral("/municipio");
 const QString bairro = QStringLiteral("/bairro");
 const QString logradouro = QStringLiteral("/logradouro");
+const QString servico = QStringLiteral("/servico");
+const QString valorServico = QStringLiteral("/valor-servico");
+const QString itemKitServico = QStringLiteral("/item-kit-servico");
+const QString carenciaServico = QStringLiteral("/carencia-servico");
+const QString servicoEstoque = QStringLiteral("/servico-estoque");
+const QString listaSistema = QStringLiteral("/lista-sistema");
+const QString empresa = QStringLiteral("/empresa");
+const QString formularioPerfilPermissao = QStringLiteral("/formulario-perfil-permissao");
 
 } // namespace
 
@@ -67,7 +76,8 @@ DemoBackend::DemoBackend(const QString &seedFile)
     for (const QJsonValue &value : seed.value(QStringLiteral("usuarios")).toArray()) {
         const QJsonObject row = value.toObject();
         Usuario usuario;
-        for (const char *member : { "id", "nome", "login", "email", "idConta", "idColaborador" })
+        for (const char *member :
+             { "id", "nome", "login", "email", "idConta", "idColaborador", "idPessoa" })
             if (row.contains(QLatin1String(member)))
                 usuario.row.insert(QLatin1String(member), row.value(QLatin1String(member)));
         usuario.login = row.value(QStringLiteral("login")).toString();
@@ -87,7 +97,17 @@ DemoBackend::DemoBackend(const QString &seedFile)
     for (auto it = recursos.begin(); it != recursos.end(); ++it)
         m_store.seed(it.key(), it.value().toArray());
     m_store.seed(QStringLiteral("/menu-sistema"), m_menus);
+    m_store.seed(empresa, m_empresas);
     m_store.seed(QStringLiteral("/usuario"), usuarios);
+    QJsonArray links;
+    for (const auto &[id, usuario] : m_usuarios)
+        for (const qint64 empresa : usuario.empresas)
+            links.append(
+                QJsonObject { { QStringLiteral("id"), double(100000 + id * 100 + empresa) },
+                              { QStringLiteral("idUsuario"), double(id) },
+                              { QStringLiteral("idEmpresa"), double(empresa) },
+                              { QStringLiteral("ativo"), true } });
+    m_store.seed(QStringLiteral("/usuario-empresa"), links);
     m_store.setOpenResources(true);
 
     m_backend.on(
@@ -154,9 +174,16 @@ void DemoBackend::writeConfig(const QString &folder) const
     QFile file(QDir(folder).filePath(QStringLiteral("zunta_conf.ini")));
     if (!file.open(QIODevice::Append))
         return;
-    file.write(QStringLiteral("[API-CEP]\nHost=http://127.0.0.1\nPort=%1\nBase_URI=/\n")
+    file.write(QStringLiteral("[API-CEP]\nHost=http://127.0.0.1\nPort=%1\nBase_URI=/\n\n"
+                              "[USUARIO]\nSenha_Padrao=%2\n")
                    .arg(m_backend.port())
+                   .arg(EncodeText(DefaultPassword()))
                    .toUtf8());
+}
+
+QString DemoBackend::DefaultPassword()
+{
+    return QStringLiteral("Acesso@Zunta123");
 }
 
 std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
@@ -186,9 +213,9 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return FakeReply::json(toJson(usuario->row));
     if (request.method == "GET" && is({ "acesso", "*", "empresa" })) {
         QJsonArray empresas;
-        for (const QJsonValue &empresa : m_empresas)
-            if (usuario->empresas.contains(idOf(empresa)))
-                empresas.append(empresa);
+        for (const QJsonValue &row : m_store.rows(empresa))
+            if (usuario->empresas.contains(idOf(row)))
+                empresas.append(row);
         return FakeReply::json(toJson({ { QStringLiteral("listHelper"), empresas } }));
     }
     if (request.method == "GET" && is({ "menu-sistema", "menu-superior" })) {
@@ -236,6 +263,14 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
     if (auto reply = filhosPessoa(request, path))
         return reply;
     if (auto reply = listaPorCodigo(request, path))
+        return reply;
+    if (auto reply = servicos(request, path))
+        return reply;
+    if (request.method == "POST" && is({ "empresa" }))
+        return salvarEmpresa(request);
+    if (request.method == "GET" && is({ "formulario-perfil-permissao", "perfil-permissao", "*" }))
+        return formulariosDoPerfil(path.at(2).toLongLong(), request);
+    if (auto reply = usuarios(request, path))
         return reply;
     return m_store.answer(request);
 }
@@ -397,8 +432,68 @@ QJsonObject DemoBackend::comNomes(const QString &resource, QJsonObject row) cons
             for (const char *member : { "bairro", "municipio", "uf" })
                 row.insert(QLatin1String(member), named.value(QLatin1String(member)));
         }
+    } else if (resource == servico) {
+        const auto lista
+            = [this, &row](const char *AMember, const char *ACodigo, const char *ANome) {
+                  if (const auto item = this->row(listaSistema, idMember(row, AMember))) {
+                      row.insert(QLatin1String(ACodigo), text(*item, "codigo"));
+                      row.insert(QLatin1String(ANome), text(*item, "descricao"));
+                  }
+              };
+        lista("listaServico", "codigoTipo", "tipo");
+        lista("listaTipoUtilizacao", "codigoTipoUtilizacao", "tipoUtilizacao");
+        const qint64 id = idMember(row, "id");
+        QString data;
+        for (const QJsonValue &value : m_store.rows(valorServico)) {
+            const QJsonObject valor = value.toObject();
+            if (idMember(valor, "idServico") == id && text(valor, "data") >= data) {
+                data = text(valor, "data");
+                row.insert(QStringLiteral("valor"), valor.value(QStringLiteral("valor")));
+                row.insert(QStringLiteral("dataAtualizacao"), data);
+            }
+        }
+        bool kit = false;
+        for (const QJsonValue &value : m_store.rows(itemKitServico))
+            kit = kit || idMember(value.toObject(), "idServico") == id;
+        row.insert(QStringLiteral("isServicoKit"), kit);
+    } else if (resource == itemKitServico) {
+        if (const auto membro = this->row(servico, idMember(row, "idServicoKit"))) {
+            const QJsonObject named = comNomes(servico, *membro);
+            row.insert(QStringLiteral("servico"), text(named, "descricao"));
+            row.insert(QStringLiteral("valorBaseServico"), named.value(QStringLiteral("valor")));
+        }
+        if (const auto religiao = this->row(listaSistema, idMember(row, "listaReligiao")))
+            row.insert(QStringLiteral("religiao"), text(*religiao, "descricao"));
+        if (const auto status = this->row(listaSistema, idMember(row, "listaStatus")))
+            row.insert(QStringLiteral("status"), text(*status, "descricao"));
+    } else if (resource == carenciaServico) {
+        if (const auto carencia
+            = this->row(QStringLiteral("/carencia"), idMember(row, "idCarencia"))) {
+            row.insert(QStringLiteral("carencia"), text(*carencia, "descricao"));
+            row.insert(QStringLiteral("tipo"), text(*carencia, "tipo"));
+        }
+    } else if (resource == valorServico) {
+        if (const auto tipo = this->row(listaSistema, idMember(row, "listaTipoFranquia")))
+            row.insert(QStringLiteral("tipoFranquia"), text(*tipo, "descricao"));
     }
     return row;
+}
+
+std::optional<FakeReply> DemoBackend::servicos(const RecordedRequest &request,
+                                               const QStringList &path)
+{
+    if (request.method != "GET" || path.isEmpty())
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (resource == servicoEstoque && path.size() == 2)
+        return m_store.listWhere(
+            resource, QStringLiteral("idServico"), path.at(1).toLongLong(), request);
+    if (resource != servico && resource != valorServico && resource != itemKitServico
+        && resource != carenciaServico)
+        return std::nullopt;
+    if (auto reply = m_store.answer(request))
+        return comNomes(resource, *reply);
+    return std::nullopt;
 }
 
 FakeReply DemoBackend::comNomes(const QString &resource, FakeReply reply) const
@@ -484,4 +579,187 @@ std::optional<FakeReply> DemoBackend::geografia(const RecordedRequest &request,
     if (auto reply = m_store.answer(request))
         return comNomes(resource, std::move(*reply));
     return std::nullopt;
+}
+
+FakeReply DemoBackend::salvarEmpresa(const RecordedRequest &request)
+{
+    // The body carries the company's settings only: its name and tax id come from its person.
+    const QJsonObject body
+        = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
+    QJsonObject merged = row(empresa, idMember(body, "id")).value_or(QJsonObject());
+    for (auto it = body.begin(); it != body.end(); ++it)
+        merged.insert(it.key(), it.value());
+    RecordedRequest save = request;
+    save.body = toJson(merged);
+    return m_store.answer(save).value_or(FakeReply::empty(404));
+}
+
+FakeReply DemoBackend::formulariosDoPerfil(qint64 idPerfil, const RecordedRequest &request)
+{
+    // Every window of the menus, under the top menu of its first row (the id the top-menu list
+    // gives it), with the profile's stored row for it, when there is one.
+    QMap<QString, qint64> superiores;
+    for (const QJsonValue &value : m_menus) {
+        const QString nome = text(value.toObject(), "menuSuperior");
+        if (!superiores.contains(nome))
+            superiores.insert(nome, idOf(value));
+    }
+    const QJsonArray salvos = m_store.rows(formularioPerfilPermissao);
+    static const char *const flags[]
+        = { "inserir",    "editar",          "remover",         "movimentar",
+            "visualizar", "permissaoExtra1", "permissaoExtra2", "permissaoExtra3" };
+    QJsonArray linhas;
+    for (const QJsonValue &value : m_menus) {
+        const QJsonObject menu = value.toObject();
+        if (text(menu, "classeFormulario").isEmpty())
+            continue;
+        QJsonObject linha { { QStringLiteral("id"), 0 },
+                            { QStringLiteral("idFormulario"), double(idOf(menu)) },
+                            { QStringLiteral("formulario"), text(menu, "itemMenu") },
+                            { QStringLiteral("idMenuSuperior"),
+                              double(superiores.value(text(menu, "menuSuperior"))) },
+                            { QStringLiteral("menuSuperior"), text(menu, "menuSuperior") } };
+        for (const char *flag : flags)
+            linha.insert(QLatin1String(flag), false);
+        for (const QJsonValue &salvo : salvos) {
+            const QJsonObject permissao = salvo.toObject();
+            if (idPerfil <= 0 || idMember(permissao, "idPerfilPermissao") != idPerfil
+                || idMember(permissao, "idFormulario") != idOf(menu))
+                continue;
+            linha.insert(QStringLiteral("id"), double(idOf(permissao)));
+            for (const char *flag : flags)
+                linha.insert(QLatin1String(flag), permissao.value(QLatin1String(flag)).toBool());
+        }
+        linhas.append(linha);
+    }
+    const int limit = std::max(1, std::atoi(request.param("limit").value_or("100").c_str()));
+    QJsonArray pagina;
+    for (qsizetype i = 0; i < linhas.size() && i < limit; ++i)
+        pagina.append(linhas.at(i));
+    if (pagina.isEmpty())
+        return FakeReply::empty(304);
+    return FakeReply::json(toJson({ { QStringLiteral("total"), linhas.size() },
+                                    { QStringLiteral("pages"), 1 },
+                                    { QStringLiteral("listHelper"), pagina } }));
+}
+
+std::optional<FakeReply> DemoBackend::usuarios(const RecordedRequest &request,
+                                               const QStringList &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (request.method == "POST" && path.size() == 3 && resource == QLatin1String("/usuario")
+        && path.at(1) == QLatin1String("reset")) {
+        const qint64 id = path.at(2).toLongLong();
+        std::lock_guard lock(m_mutex);
+        if (const auto it = m_usuarios.find(id); it != m_usuarios.end()) {
+            it->second.digest = HashPassword(DefaultPassword());
+            it->second.trocarSenha = true;
+        } else if (!m_store.find(resource, id)) {
+            return FakeReply::text("WARNING:Usuário não localizado.", 404);
+        }
+        return FakeReply::text("SUCCESSOperação realizada com sucesso.");
+    }
+    if (request.method != "GET")
+        return std::nullopt;
+    if (resource == QLatin1String("/usuario-empresa") && path.size() == 3
+        && path.at(1) == QLatin1String("usuario"))
+        return usuarioEmpresas(path.at(2).toLongLong());
+    if (resource != QLatin1String("/usuario")
+        && resource != QLatin1String("/usuario-empresa-perfil-permissao")
+        && resource != QLatin1String("/usuario-conta")
+        && resource != QLatin1String("/usuario-forma-baixa-conta"))
+        return std::nullopt;
+    std::optional<FakeReply> reply = m_store.answer(request);
+    if (!reply)
+        return std::nullopt;
+    QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).object();
+    if (body.contains(QStringLiteral("listHelper"))) {
+        QJsonArray rows;
+        for (const QJsonValue &value : body.value(QStringLiteral("listHelper")).toArray())
+            rows.append(usuarioComNomes(resource, value.toObject()));
+        body.insert(QStringLiteral("listHelper"), rows);
+    } else if (body.contains(QStringLiteral("id"))) {
+        body = usuarioComNomes(resource, body);
+    } else {
+        return reply;
+    }
+    reply->body = toJson(body);
+    return reply;
+}
+
+FakeReply DemoBackend::usuarioEmpresas(qint64 idUsuario) const
+{
+    QJsonArray empresas = m_empresas;
+    for (const QJsonValue &registered : m_store.rows(QStringLiteral("/empresa"))) {
+        bool known = false;
+        for (const QJsonValue &empresa : m_empresas)
+            known = known || idOf(empresa) == idOf(registered);
+        if (!known)
+            empresas.append(registered);
+    }
+    const QJsonArray links = m_store.rows(QStringLiteral("/usuario-empresa"));
+    QJsonArray rows;
+    for (const QJsonValue &empresa : empresas) {
+        QJsonObject row { { QStringLiteral("id"), 0 },
+                          { QStringLiteral("idEmpresa"), double(idOf(empresa)) },
+                          { QStringLiteral("empresa"), text(empresa.toObject(), "empresa") },
+                          { QStringLiteral("ativo"), false } };
+        for (const QJsonValue &value : links) {
+            const QJsonObject link = value.toObject();
+            if (idUsuario > 0 && idMember(link, "idUsuario") == idUsuario
+                && idMember(link, "idEmpresa") == idOf(empresa)) {
+                row.insert(QStringLiteral("id"), double(idOf(link)));
+                row.insert(QStringLiteral("ativo"), link.value(QStringLiteral("ativo")).toBool());
+            }
+        }
+        rows.append(row);
+    }
+    if (rows.isEmpty())
+        return FakeReply::empty(304);
+    return FakeReply::json(toJson({ { QStringLiteral("total"), rows.size() },
+                                    { QStringLiteral("pages"), 1 },
+                                    { QStringLiteral("listHelper"), rows } }));
+}
+
+QJsonObject DemoBackend::usuarioComNomes(const QString &resource, QJsonObject row) const
+{
+    const auto descricao = [this](const char *AResource, qint64 id) {
+        const auto found = this->row(QLatin1String(AResource), id);
+        return found ? text(*found, "descricao") : QString();
+    };
+    const auto empresa = [this](qint64 id) {
+        for (const QJsonValue &value : m_empresas)
+            if (idOf(value) == id)
+                return text(value.toObject(), "empresa");
+        const auto found = this->row(QStringLiteral("/empresa"), id);
+        return found ? text(*found, "empresa") : QString();
+    };
+    if (resource == QLatin1String("/usuario")) {
+        // A user saved from the window carries its person, not its name.
+        if (text(row, "nome").isEmpty())
+            if (const auto pessoa = this->row(QStringLiteral("/pessoa"), idMember(row, "idPessoa")))
+                row.insert(QStringLiteral("nome"), text(*pessoa, "nome"));
+        row.remove(QStringLiteral("senha"));
+    } else if (resource == QLatin1String("/usuario-empresa-perfil-permissao")) {
+        if (const auto link
+            = this->row(QStringLiteral("/usuario-empresa"), idMember(row, "idUsuarioEmpresa"))) {
+            row.insert(QStringLiteral("idEmpresa"), double(idMember(*link, "idEmpresa")));
+            row.insert(QStringLiteral("empresa"), empresa(idMember(*link, "idEmpresa")));
+        }
+        row.insert(QStringLiteral("perfilPermissao"),
+                   descricao("/perfil-permissao", idMember(row, "idPerfilPermissao")));
+    } else if (resource == QLatin1String("/usuario-conta")) {
+        row.insert(QStringLiteral("conta"), descricao("/conta", idMember(row, "idConta")));
+    } else if (resource == QLatin1String("/usuario-forma-baixa-conta")) {
+        row.insert(QStringLiteral("conta"), descricao("/conta", idMember(row, "idConta")));
+        row.insert(QStringLiteral("formaPagamento"),
+                   descricao("/lista-sistema", idMember(row, "listaFormaPagamento")));
+        if (const auto usuario = this->row(QStringLiteral("/usuario"), idMember(row, "idUsuario")))
+            row.insert(QStringLiteral("usuario"),
+                       usuarioComNomes(QStringLiteral("/usuario"), *usuario)
+                           .value(QStringLiteral("nome")));
+    }
+    return row;
 }

@@ -18,7 +18,9 @@
 // credentials whose password is the digest of the seed's "senha", 422 with "ID<id>" on the third
 // line for a user whose "trocarSenha" is true), answers "/acesso", the user's companies, the
 // menus ("/menu-sistema", "/menu-sistema/menu-superior"), the window permissions
-// ("/form-permission") and the password change ("/usuario/modify-password/<id>"), and keeps
+// ("/form-permission"), the companies ("/empresa", seeded from "empresas"; a save keeps the
+// members its body lacks), the permission rows of a profile (every menu window with the
+// profile's flags) and the password change ("/usuario/modify-password/<id>"), and keeps
 // every other resource generically in memory (FakeStore), seeded from "recursos".
 //
 // It also plays the public postal-code service: GET "/ws/<code>/json/", without a token, answers
@@ -28,12 +30,17 @@
 // a city by company or person ("/municipio/empresa/<id>", "/municipio/pessoa/<id>", through the
 // person's billing or first address), and their rows carry, besides what was saved, the names
 // their lists and lookups show (a city's "uf", a street's "bairro", "municipio" and "uf" ...).
+// Service rows carry likewise their kind, current value and kit mark, kit members their
+// member's description and base value.
 //
 // Seed file (JSON object): "usuarios" (id, nome, login, email, idConta, idColaborador, senha,
 // trocarSenha, empresas: the company ids), "empresas" (TEmpresaDto rows), "menus" (menu rows in
 // the order the client receives them), "permissoes" ("padrao": the permission object of every
 // window, and per window class name an object that replaces it), "recursos" (resource path ->
-// rows), "ceps" (postal code, digits only -> the public service's reply).
+// rows), "ceps" (postal code, digits only -> the public service's reply). Each seed user's
+// companies are its company links ("/usuario-empresa"), listed with every company by
+// "/usuario-empresa/usuario/<id>"; "/usuario/reset/<id>" gives a user DefaultPassword(), to be
+// changed at the next login.
 class DemoBackend
 {
 public:
@@ -44,8 +51,11 @@ public:
 
     FakeBackend &backend() { return m_backend; }
     // Writes "zunta_conf.ini" into the folder: every base address, the postal-code service's
-    // ("API-CEP") included, pointing here.
+    // ("API-CEP") included, pointing here, and the default access password of new users
+    // (DefaultPassword, encoded, under "USUARIO" "Senha_Padrao").
     void writeConfig(const QString &folder) const;
+    // What a new user is told to log in with, and what a password reset gives back.
+    static QString DefaultPassword();
     FakeStore &store() { return m_store; }
     unsigned short port() const { return m_backend.port(); }
 
@@ -75,10 +85,24 @@ private:
     // list in "fix-filter"), as the list lookups find the code typed or a default.
     std::optional<FakeReply> listaPorCodigo(const RecordedRequest &request,
                                             const QStringList &path) const;
+    // The services with their values, kit members and waiting-period rules, with the names and
+    // values the back end adds to their rows, and a service's stock ("/servico-estoque/<id>").
+    std::optional<FakeReply> servicos(const RecordedRequest &request, const QStringList &path);
+    // The users' calls: the password reset, the user's companies with their links and the names
+    // the other child lists of a user (profiles, accounts, settlement methods) show.
+    std::optional<FakeReply> usuarios(const RecordedRequest &request, const QStringList &path);
+    // Every company (the seed's and those registered since), each with the user's link or none.
+    FakeReply usuarioEmpresas(qint64 idUsuario) const;
+    QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;
     // The store's reply for a geography resource with the display names added to its rows.
     FakeReply comNomes(const QString &resource, FakeReply reply) const;
     QJsonObject comNomes(const QString &resource, QJsonObject row) const;
     std::optional<QJsonObject> row(const QString &resource, qint64 id) const;
+    // POST "/empresa": the settings saved over the stored company, whose other members stay.
+    FakeReply salvarEmpresa(const RecordedRequest &request);
+    // GET "/formulario-perfil-permissao/perfil-permissao/<id>": one row per menu window with the
+    // profile's flags (id 0 and no flag where it has no stored row).
+    FakeReply formulariosDoPerfil(qint64 idPerfil, const RecordedRequest &request);
     // The user whose token the request carries.
     std::optional<Usuario> caller(const RecordedRequest &request) const;
 

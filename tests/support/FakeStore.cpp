@@ -123,7 +123,8 @@ std::optional<FakeReply> FakeStore::answer(const RecordedRequest &request,
         if (segments.size() == 3 && segments.at(1) != QStringLiteral("pesquisa")) {
             const qint64 parentId = segments.at(2).toLongLong(&numeric);
             if (numeric)
-                return children(resource, segments.at(1), parentId, request);
+                return listWhere(resource, QStringLiteral("id") + camelOf(segments.at(1)),
+                                 parentId, request);
         }
         const QString idText = segments.size() == 3 && segments.at(1) == QStringLiteral("pesquisa")
             ? segments.at(2)
@@ -132,6 +133,21 @@ std::optional<FakeReply> FakeStore::answer(const RecordedRequest &request,
         const qint64 id = idText.toLongLong(&numeric);
         if (!numeric)
             return std::nullopt;
+        if (id == 0 && segments.size() == 3) {
+            // A lookup by its text (a list item's code): the first row that matches it, of the
+            // fixed filter's kind when there is one.
+            const QString search = QString::fromStdString(request.param("search").value_or(""));
+            const QString fixFilter
+                = QString::fromStdString(request.param("fix-filter").value_or(""));
+            for (const QJsonValue &value : rows(resource)) {
+                const QJsonObject row = value.toObject();
+                bool ofKind = fixFilter.isEmpty();
+                for (auto it = row.begin(); it != row.end() && !ofKind; ++it)
+                    ofKind = it.value().toString() == fixFilter;
+                if (!search.isEmpty() && ofKind && matchesSearch(row, search))
+                    return FakeReply::json(toJson(row));
+            }
+        }
         if (auto row = find(resource, id))
             return FakeReply::json(toJson(*row));
         return FakeReply::json(R"({"message":"WARNING:Informações não localizadas."})", 404);
@@ -168,10 +184,9 @@ FakeReply FakeStore::list(const QString &resource, const RecordedRequest &reques
     return page(matching, request);
 }
 
-FakeReply FakeStore::children(const QString &resource, const QString &parent, qint64 id,
-                              const RecordedRequest &request)
+FakeReply FakeStore::listWhere(const QString &resource, const QString &link, qint64 id,
+                               const RecordedRequest &request)
 {
-    const QString link = QStringLiteral("id") + camelOf(parent);
     QJsonArray matching;
     for (const QJsonValue &row : rows(resource))
         if (qint64(row.toObject().value(link).toDouble()) == id)

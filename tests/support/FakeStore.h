@@ -30,6 +30,10 @@ public:
     std::optional<FakeReply> answer(const RecordedRequest &request,
                                     const std::string &baseUri = "/");
     void install(FakeBackend &backend, const std::string &baseUri = "/");
+    // A page of the rows of the resource whose member holds the id (the children of a record),
+    // by the request's "page" and "limit"; 304 when there is none.
+    FakeReply listWhere(const QString &resource, const QString &member, qint64 id,
+                        const RecordedRequest &request);
     // Every resource exists, empty until something is saved to it (the stand-in back end, where
     // any registration window may be tried); otherwise GET on an unseeded resource is left to
     // the caller (the 404).
@@ -39,8 +43,6 @@ private:
     FakeReply list(const QString &resource, const RecordedRequest &request);
     FakeReply page(const QJsonArray &rows, const RecordedRequest &request) const;
     FakeReply save(const QString &resource, const std::string &body, bool aggregate);
-    FakeReply children(const QString &resource, const QString &parent, qint64 id,
-                       const RecordedRequest &request);
     // Under the lock: stores one row (a new id for id 0) and returns it as stored.
     QJsonObject store(const QString &resource, QJsonObject row);
     // Under the lock: moves the child lists of `row` into their resources.

@@ -1,0 +1,5 @@
+#include "Common.Dto.ItemKitServico.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TItemKitServicoDto)
