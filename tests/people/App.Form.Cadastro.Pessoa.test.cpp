@@ -37,16 +37,16 @@
 
 namespace {
 
-const QString kSuccess = QStringLiteral("SUCCESSOperação realizada com sucesso.");
-constexpr int kYes = 6;
+const QString kPessoaSucesso = QStringLiteral("SUCCESSOperação realizada com sucesso.");
+constexpr int kPessoaSim = 6;
 
 // A street the back end does not know, in a neighbourhood it knows (BELA VISTA, SÃO PAULO, SP).
-const char *const kTrezeDeMaio
+const char *const kPessoaTrezeDeMaio
     = R"({"cep":"01327-000","logradouro":"Rua Treze de Maio","complemento":"",)"
       R"("bairro":"Bela Vista","localidade":"São Paulo","uf":"SP","ibge":"3550308",)"
       R"("gia":"1004","ddd":"11","siafi":"7107"})";
 
-QByteArray pngOf(const QImage &AImage)
+QByteArray pessoaPng(const QImage &AImage)
 {
     QByteArray png;
     QBuffer buffer(&png);
@@ -56,7 +56,7 @@ QByteArray pngOf(const QImage &AImage)
 }
 
 // Noise compresses to nothing: a picture of this many rows is about 769 bytes per row as PNG.
-QImage noise(int AHeight)
+QImage pessoaRuido(int AHeight)
 {
     QImage image(256, AHeight, QImage::Format_RGB32);
     QRandomGenerator random(42);
@@ -81,7 +81,7 @@ protected:
             file.write(QStringLiteral("\n[API-CEP]\nHost=http://127.0.0.1\nPort=%1\nBase_URI=/\n")
                            .arg(publico.port())
                            .toUtf8());
-        publico.on("GET", "/ws/01327000/json/", FakeReply::json(kTrezeDeMaio));
+        publico.on("GET", "/ws/01327000/json/", FakeReply::json(kPessoaTrezeDeMaio));
     }
 
     void SetUp() override
@@ -191,14 +191,14 @@ protected:
     TFormSubCadastroPessoaIntegracaoApi *integracoes = nullptr;
 };
 
-struct MascaraCase
+struct PessoaMascaraCase
 {
     const char *name;
     const char *cpfCnpj;
     const char *shown;
 };
 
-class PessoaFrameMascaraTest : public ::testing::TestWithParam<MascaraCase>
+class PessoaFrameMascaraTest : public ::testing::TestWithParam<PessoaMascaraCase>
 {
 };
 
@@ -211,10 +211,11 @@ TEST_P(PessoaFrameMascaraTest, ShowsOnlyAFewDigitsOfTheTaxId)
 INSTANTIATE_TEST_SUITE_P(
     Rows,
     PessoaFrameMascaraTest,
-    ::testing::Values(MascaraCase { "Cpf", "12345678901", "***.456.***-01" },
-                      MascaraCase { "Cnpj", "12345678000195", "**.345.***/***1-95" },
-                      MascaraCase { "TwelveCharactersAsCnpj", "123456789012", "**.345.***/***2-" },
-                      MascaraCase { "Empty", "", "***..***-" }),
+    ::testing::Values(PessoaMascaraCase { "Cpf", "12345678901", "***.456.***-01" },
+                      PessoaMascaraCase { "Cnpj", "12345678000195", "**.345.***/***1-95" },
+                      PessoaMascaraCase {
+                          "TwelveCharactersAsCnpj", "123456789012", "**.345.***/***2-" },
+                      PessoaMascaraCase { "Empty", "", "***..***-" }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(FormCadastroPessoaTest, RowsShowBirthdayContractLineAndAddress)
@@ -262,23 +263,23 @@ TEST_F(FormCadastroPessoaTest, RowsShowBirthdayContractLineAndAddress)
 TEST_F(FormCadastroPessoaTest, PhotoIsSentAsItIsUpTo500KBAndHalvedAt1000KB)
 {
     // Heights whose PNG is about 400 KB, exactly 500 KB and about 1000 KB.
-    const QImage maior = noise(1400);
+    const QImage maior = pessoaRuido(1400);
     int exato = 0;
     for (int altura = 660; altura < 700 && exato == 0; ++altura)
-        if (pngOf(maior.copy(0, 0, 256, altura)).size() / 1024 == 500)
+        if (pessoaPng(maior.copy(0, 0, 256, altura)).size() / 1024 == 500)
             exato = altura;
     ASSERT_GT(exato, 0);
 
     for (const int altura : { 530, exato, 1330 }) {
         SCOPED_TRACE(altura);
         const QImage imagem = maior.copy(0, 0, 256, altura);
-        const qsizetype kb = pngOf(imagem).size() / 1024;
+        const qsizetype kb = pessoaPng(imagem).size() / 1024;
         form->SpeedButtonNovo->click();
         typeText(form->EditNome, QStringLiteral("PESSOA COM FOTO"));
-        choosePhoto(writeFile(QStringLiteral("retrato.PNG"), pngOf(imagem)));
+        choosePhoto(writeFile(QStringLiteral("retrato.PNG"), pessoaPng(imagem)));
         EXPECT_FALSE(form->ImageFoto->bitmap().isNull()) << "the upper-case suffix is accepted";
         save();
-        EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+        EXPECT_EQ(dialogs.messageTexts(), QStringList { kPessoaSucesso });
         const QImage enviada = sentPhoto();
         if (kb <= 500) {
             EXPECT_EQ(enviada.size(), imagem.size()) << kb << " KB";
@@ -295,14 +296,14 @@ TEST_F(FormCadastroPessoaTest, PhotoIsSentAsItIsUpTo500KBAndHalvedAt1000KB)
 TEST_F(FormCadastroPessoaTest, RefusedFileLeavesThePhotoAsItWas)
 {
     form->SpeedButtonNovo->click();
-    const QImage imagem = noise(20);
-    choosePhoto(writeFile(QStringLiteral("retrato.png"), pngOf(imagem)));
+    const QImage imagem = pessoaRuido(20);
+    choosePhoto(writeFile(QStringLiteral("retrato.png"), pessoaPng(imagem)));
     ASSERT_EQ(form->ImageFoto->bitmap().size(), imagem.size());
     presenter().RemoverFoto = true;
 
     // A folder named like a picture makes no picture of what it holds.
     QDir(pasta.path()).mkdir(QStringLiteral("fotos.png"));
-    choosePhoto(writeFile(QStringLiteral("fotos.png/retrato.bmp"), pngOf(noise(5))));
+    choosePhoto(writeFile(QStringLiteral("fotos.png/retrato.bmp"), pessoaPng(pessoaRuido(5))));
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList { QStringLiteral("WARNING:Extensão de arquivo inválido.\r\nFormatos "
                                            "aceitos: .jpg, .jpeg e .png") });
@@ -319,13 +320,13 @@ TEST_F(FormCadastroPessoaTest, RefusedFileLeavesThePhotoAsItWas)
 TEST_F(FormCadastroPessoaTest, ConfirmedRemovalSendsRemoverFotoAndNoPhoto)
 {
     open(QStringLiteral("JOSÉ CARLOS DOS SANTOS"));
-    choosePhoto(writeFile(QStringLiteral("retrato.jpeg"), pngOf(noise(10))));
-    dialogs.answerQuestion(kYes);
+    choosePhoto(writeFile(QStringLiteral("retrato.jpeg"), pessoaPng(pessoaRuido(10))));
+    dialogs.answerQuestion(kPessoaSim);
     form->SpeedButtonExcluirFoto->click();
     EXPECT_EQ(dialogs.lastMessage().Text, QStringLiteral("Deseja realizar a exclusão da foto?"));
     EXPECT_TRUE(form->ImageFoto->bitmap().isNull());
     save();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kPessoaSucesso });
     EXPECT_TRUE(lastPost().value("removerFoto").toBool());
     EXPECT_EQ(lastPost().value("foto").toString(), QString());
 }
@@ -359,7 +360,7 @@ TEST_F(FormCadastroPessoaTest, AddressesByPostalCodeKeepOneBillingAddress)
     setLookup(enderecos, "EditListaEndereco", 67);
     enderecos->CheckBoxIsCobranca->setChecked(true);
     enderecos->SpeedButtonSalvar->click();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kPessoaSucesso });
     EXPECT_EQ(enderecoRows(),
               (QStringList { QStringLiteral("ALAMEDA LORENA, 55|JARDIM PAULISTA - SÃO PAULO - "
                                             "SP|RESIDENCIAL|Sim"),
@@ -390,7 +391,7 @@ TEST_F(FormCadastroPessoaTest, StreetWithoutItsThreeNamesLeavesThemEmptyInTheRow
     typeText(enderecos->EditNumero, QStringLiteral("1"));
     setLookup(enderecos, "EditListaEndereco", 67);
     enderecos->SpeedButtonSalvar->click();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kPessoaSucesso });
     EXPECT_EQ(enderecoRows(),
               QStringList { QStringLiteral("ALAMEDA LORENA, 1| -  - |RESIDENCIAL|Sim") });
 }
@@ -441,7 +442,7 @@ TEST_F(FormCadastroPessoaTest, SavedPersonReopensWithEveryChildRow)
 
     demo.backend().clearRequests();
     save();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kPessoaSucesso });
     const QJsonObject body = lastPost();
     EXPECT_EQ(body.value("id").toInteger(), 3);
     const QJsonArray enviados = listOf(body, "enderecos");
@@ -487,17 +488,17 @@ TEST_F(FormCadastroPessoaTest, OpenLinkShowsSemDataAndRemovedAddressIsSentForRem
     group(1);
     const auto rows = rowsOf<TEnderecoFrameAdapter>(enderecos);
     ASSERT_EQ(rows.size(), 1);
-    dialogs.answerQuestion(kYes);
+    dialogs.answerQuestion(kPessoaSim);
     rows[0]->SpeedButtonRemove->click();
     save();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kPessoaSucesso });
     EXPECT_EQ(listOf(lastPost(), "removeEnderecos"), QJsonArray { 2 });
     EXPECT_TRUE(listOf(lastPost(), "enderecos").isEmpty());
     EXPECT_TRUE(demo.store().rows(QStringLiteral("/endereco")).size() == 1)
         << "the back end deleted the address";
 }
 
-struct RecusaCase
+struct PessoaRecusaCase
 {
     const char *name;
     bool json;
@@ -507,7 +508,7 @@ struct RecusaCase
 };
 
 class FormCadastroPessoaRecusaTest : public FormCadastroPessoaTest,
-                                     public ::testing::WithParamInterface<RecusaCase>
+                                     public ::testing::WithParamInterface<PessoaRecusaCase>
 {
 };
 
@@ -532,12 +533,12 @@ TEST_P(FormCadastroPessoaRecusaTest, RefusedSaveIsShownAndKeepsWhatWasTyped)
 INSTANTIATE_TEST_SUITE_P(
     Replies,
     FormCadastroPessoaRecusaTest,
-    ::testing::Values(RecusaCase { "Refused",
-                                   true,
-                                   400,
-                                   R"({"message":"WARNING:CPF/CNPJ já cadastrado."})",
-                                   "CPF/CNPJ já cadastrado." },
-                      RecusaCase { "NotJson", false, 200, "<html>proxy</html>", "" }),
+    ::testing::Values(PessoaRecusaCase { "Refused",
+                                         true,
+                                         400,
+                                         R"({"message":"WARNING:CPF/CNPJ já cadastrado."})",
+                                         "CPF/CNPJ já cadastrado." },
+                      PessoaRecusaCase { "NotJson", false, 200, "<html>proxy</html>", "" }),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
