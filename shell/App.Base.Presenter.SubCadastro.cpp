@@ -101,6 +101,31 @@ std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::getById(std::int64_
     return nullptr;
 }
 
+int TBaseSubCadastroPresenter::AllRecordCount()
+{
+    TMemTable &table = DataSetInfo();
+    if (!table.Active())
+        return 0;
+    const TFilteredOff filtered(table);
+    return table.RecordCount();
+}
+
+void TBaseSubCadastroPresenter::UnmarkEveryRow(const QString &AColumn)
+{
+    TMemTable &table = DataSetInfo();
+    if (!table.Active())
+        return;
+    const TFilteredOff filtered(table);
+    for (table.First(); !table.Eof(); table.Next()) {
+        TField *field = table.FieldByName(AColumn);
+        if (field->AsBoolean()) {
+            table.Edit();
+            field->SetAsBoolean(false);
+            table.Post();
+        }
+    }
+}
+
 std::unique_ptr<TSerializeObject> TBaseSubCadastroPresenter::PostService()
 {
     TBaseEntity *entity = Entity();

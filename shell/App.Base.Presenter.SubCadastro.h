@@ -33,6 +33,12 @@ public:
     // ADataSet's own filter comes back afterwards. Without AList a saved row refuses the whole
     // removal. For the overrides of deleteChildRecords, once per grandchild table.
     void deleteRecordsRegistroFK(std::int64_t AId, TMemTable &ADataSet, QStringList *AList);
+    // The rows of the table, whatever its filter hides; 0 while it is closed.
+    int AllRecordCount();
+    // The mark a list holds on one row at most (a person's billing address or contact): every
+    // row, whatever the filter hides, whose boolean column is true gets false. The filter comes
+    // back afterwards.
+    void UnmarkEveryRow(const QString &AColumn);
 
 protected:
     explicit TBaseSubCadastroPresenter(const QString &AClassName);

@@ -260,6 +260,10 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return reply;
     if (auto reply = carencia(request, path))
         return reply;
+    if (auto reply = filhosPessoa(request, path))
+        return reply;
+    if (auto reply = listaPorCodigo(request, path))
+        return reply;
     if (auto reply = servicos(request, path))
         return reply;
     if (request.method == "POST" && is({ "empresa" }))
@@ -337,6 +341,63 @@ std::optional<FakeReply> DemoBackend::carencia(const RecordedRequest &request,
         m_store.answer(step);
     }
     return reply;
+}
+
+std::optional<FakeReply> DemoBackend::filhosPessoa(const RecordedRequest &request,
+                                                   const QStringList &path)
+{
+    if (request.method != "GET" || path.size() != 3 || path.at(1) != QLatin1String("pessoa")
+        || (path.at(0) != QLatin1String("endereco") && path.at(0) != QLatin1String("contato")))
+        return std::nullopt;
+    std::optional<FakeReply> reply = m_store.answer(request);
+    if (!reply || reply->status != 200)
+        return reply;
+    // The names of the street and of the list entries, as the back end joins them.
+    const QString listaSistema = QStringLiteral("/lista-sistema");
+    const bool endereco = path.at(0) == QLatin1String("endereco");
+    QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).object();
+    QJsonArray rows;
+    for (const QJsonValue &value : body.value(QStringLiteral("listHelper")).toArray()) {
+        QJsonObject row = value.toObject();
+        const auto tipo = this->row(listaSistema,
+                                    idMember(row, endereco ? "listaEndereco" : "listaTipoContato"));
+        const QString prefixo = endereco ? QStringLiteral("Endereco") : QStringLiteral("Contato");
+        if (tipo) {
+            row.insert(QStringLiteral("codigoTipo") + prefixo, text(*tipo, "codigo"));
+            row.insert(QStringLiteral("tipo") + prefixo, text(*tipo, "descricao"));
+        }
+        if (endereco) {
+            row.insert(QStringLiteral("codigoEndereco"), tipo ? text(*tipo, "codigo") : QString());
+            row.remove(QStringLiteral("codigoTipoEndereco"));
+            if (const auto rua = this->row(logradouro, idMember(row, "idLogradouro"))) {
+                const QJsonObject named = comNomes(logradouro, *rua);
+                row.insert(QStringLiteral("endereco"), text(named, "logradouro"));
+                for (const char *member : { "bairro", "cep", "municipio", "uf" })
+                    row.insert(QLatin1String(member), named.value(QLatin1String(member)));
+            }
+        }
+        rows.append(row);
+    }
+    body.insert(QStringLiteral("listHelper"), rows);
+    reply->body = toJson(body);
+    return reply;
+}
+
+std::optional<FakeReply> DemoBackend::listaPorCodigo(const RecordedRequest &request,
+                                                     const QStringList &path) const
+{
+    if (request.method != "GET" || path.size() != 3 || path.at(0) != QLatin1String("lista-sistema")
+        || path.at(1) != QLatin1String("pesquisa") || path.at(2) != QLatin1String("0"))
+        return std::nullopt;
+    const QString codigo = QString::fromStdString(request.param("search").value_or(""));
+    const QString tipo = QString::fromStdString(request.param("fix-filter").value_or(""));
+    for (const QJsonValue &value : m_store.rows(QStringLiteral("/lista-sistema"))) {
+        const QJsonObject row = value.toObject();
+        if (!codigo.isEmpty() && text(row, "codigo") == codigo
+            && (tipo.isEmpty() || text(row, "tipo") == tipo))
+            return FakeReply::json(toJson(row));
+    }
+    return naoLocalizado();
 }
 
 FakeReply DemoBackend::cep(const QString &code) const

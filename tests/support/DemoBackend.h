@@ -78,6 +78,13 @@ private:
     // The waiting-period rules: the aggregate save split into the rule and its items, and the
     // items of a rule.
     std::optional<FakeReply> carencia(const RecordedRequest &request, const QStringList &path);
+    // The addresses and contacts of a person ("/endereco/pessoa/<id>", "/contato/pessoa/<id>")
+    // with the names of their street and list entries.
+    std::optional<FakeReply> filhosPessoa(const RecordedRequest &request, const QStringList &path);
+    // A system-list entry by its code ("/lista-sistema/pesquisa/0", the code in "search", the
+    // list in "fix-filter"), as the list lookups find the code typed or a default.
+    std::optional<FakeReply> listaPorCodigo(const RecordedRequest &request,
+                                            const QStringList &path) const;
     // The services with their values, kit members and waiting-period rules, with the names and
     // values the back end adds to their rows, and a service's stock ("/servico-estoque/<id>").
     std::optional<FakeReply> servicos(const RecordedRequest &request, const QStringList &path);
