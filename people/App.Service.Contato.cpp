@@ -10,13 +10,5 @@ TContatoService::TContatoService()
 
 std::optional<TObjectList<TContatoDto>> TContatoService::fillContato(std::int64_t AIdPessoa)
 {
-    ClearRequest();
-    ExecuteGet(ResourceName() + QStringLiteral("/pessoa/") + QString::number(AIdPessoa),
-               QString(),
-               QString(),
-               true,
-               1,
-               100,
-               QString());
-    return readReplyPage<TContatoDto>();
+    return findListByParent<TContatoDto>(QStringLiteral("pessoa"), AIdPessoa);
 }

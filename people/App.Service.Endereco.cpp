@@ -10,13 +10,5 @@ TEnderecoService::TEnderecoService()
 
 std::optional<TObjectList<TEnderecoDto>> TEnderecoService::fillEndereco(std::int64_t AIdPessoa)
 {
-    ClearRequest();
-    ExecuteGet(ResourceName() + QStringLiteral("/pessoa/") + QString::number(AIdPessoa),
-               QString(),
-               QString(),
-               true,
-               1,
-               100,
-               QString());
-    return readReplyPage<TEnderecoDto>();
+    return findListByParent<TEnderecoDto>(QStringLiteral("pessoa"), AIdPessoa);
 }

@@ -15,15 +15,7 @@ TPessoaIntegracaoApiService::TPessoaIntegracaoApiService()
 std::optional<TObjectList<TPessoaIntegracaoApiDto>>
 TPessoaIntegracaoApiService::fillPessoaIntegracaoApi(std::int64_t AIdPessoa)
 {
-    ClearRequest();
-    ExecuteGet(ResourceName() + QStringLiteral("/pessoa/") + QString::number(AIdPessoa),
-               QString(),
-               QString(),
-               true,
-               1,
-               100,
-               QString());
-    return readReplyPage<TPessoaIntegracaoApiDto>();
+    return findListByParent<TPessoaIntegracaoApiDto>(QStringLiteral("pessoa"), AIdPessoa);
 }
 
 void TPessoaIntegracaoApiService::GravarVinculacaoApiFinanceira(
