@@ -14,6 +14,8 @@
 #include "Edit.h"
 #include "ScrollBox.h"
 
+#include <QScopedValueRollback>
+
 ZUNTA_REGISTER_FORM(TFormSubCadastroEndereco)
 
 TFormSubCadastroEndereco::TFormSubCadastroEndereco(QWidget *AParent)
@@ -186,8 +188,9 @@ void TFormSubCadastroEndereco::EditCepExit(QObject *Sender)
 
 void TFormSubCadastroEndereco::buscarCEP()
 {
-    if (FIsFillForm || FIsClosingForm)
+    if (FIsFillForm || FIsClosingForm || m_buscandoCEP)
         return;
+    const QScopedValueRollback<bool> running(m_buscandoCEP, true);
     TDravikHandleException::Guard([this] {
         TItemControl &rua = *FPresenter->FindItemControl(EditLogradouro->objectName());
         rua.Clear();

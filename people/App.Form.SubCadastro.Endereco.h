@@ -65,4 +65,8 @@ protected:
 
 private:
     bool m_primeiroRegistroContrato = false;
+    // Set while a postal code is looked up: opening the street window takes the focus from the
+    // code's edit, and that exit must not start a second lookup that reopens the street window
+    // as a blank record under the first one's hands.
+    bool m_buscandoCEP = false;
 };

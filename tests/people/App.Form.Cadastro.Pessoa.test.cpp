@@ -411,6 +411,7 @@ TEST_F(FormCadastroPessoaTest, UnknownPostalCodeOpensTheStreetWindowWithItLooked
     EXPECT_EQ(rua->EditCep->text(), QStringLiteral("01.327-000"));
     EXPECT_EQ(rua->EditBairro->text(), QStringLiteral("BELA VISTA"))
         << "the public reply's neighbourhood, known to the back end";
+    EXPECT_EQ(rua->EditDescricao->text(), QStringLiteral("RUA TREZE DE MAIO"));
     EXPECT_EQ(publico.count("GET", "/ws/01327000/json/"), 1u);
     EXPECT_TRUE(enderecos->EditLogradouro->text().isEmpty());
     EXPECT_TRUE(dialogs.messageTexts().isEmpty())
