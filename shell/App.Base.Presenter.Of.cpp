@@ -68,3 +68,22 @@ void AppendRemoveIds(const QStringList &ALines, TListInt64 &AIds)
     for (const QString &line : ALines)
         AIds.push_back(TUtils::StrEmptyToInt64(line));
 }
+
+TDataSetFilterKeeper::TDataSetFilterKeeper(TMemTable &ADataSet)
+    : m_dataSet(ADataSet)
+    , m_filter(ADataSet.Filter())
+    , m_filtered(ADataSet.Filtered())
+{ }
+
+TDataSetFilterKeeper::~TDataSetFilterKeeper()
+{
+    m_dataSet.SetFiltered(false);
+    m_dataSet.SetFilter(m_filter);
+    m_dataSet.SetFiltered(m_filtered);
+}
+
+std::int64_t CurrentIdRegistro(const TMemTable &ADataSet)
+{
+    const TField *field = ADataSet.FindField(QStringLiteral("ID_REGISTRO"));
+    return field ? field->AsLargeInt() : 0;
+}

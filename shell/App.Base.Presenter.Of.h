@@ -8,7 +8,9 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <vector>
 
@@ -137,20 +139,63 @@ protected:
     using TPresenterOf<TBaseSubCadastroPresenter, TEntity, TRow, TService, TFilter>::TPresenterOf;
 };
 
-// Building an aggregate body (a presenter's PostComplexService): every row of a child table, its
-// filter switched off and left off, from the first, as a new child object filled by column name;
-// a table that is missing or closed has no rows.
+// Keeps a table's filter text and switch and puts them back when it goes, so a walk over a
+// sub-form's table leaves the rows the window shows as they were.
+class TDataSetFilterKeeper
+{
+public:
+    explicit TDataSetFilterKeeper(TMemTable &ADataSet);
+    ~TDataSetFilterKeeper();
+    TDataSetFilterKeeper(const TDataSetFilterKeeper &) = delete;
+    TDataSetFilterKeeper &operator=(const TDataSetFilterKeeper &) = delete;
+
+private:
+    TMemTable &m_dataSet;
+    QString m_filter;
+    bool m_filtered;
+};
+
+// The ID_REGISTRO of a table's current row: what its child rows hold in ID_REGISTRO_FK.
+std::int64_t CurrentIdRegistro(const TMemTable &ADataSet);
+
+// Building a nested aggregate body: the rows of ADataSet hanging under one parent row
+// (ID_REGISTRO_FK = AIdRegistroParent, or every row for a parent of its own table when
+// AIdRegistroParent is null) as new TChild objects filled by column name. AEach, when given, gets
+// each new child with its row's ID_REGISTRO, to fill the child's own children from a deeper
+// table the same way. The table's filter is put back afterwards; a missing or closed table has no
+// rows.
 template<class TChild>
-void AppendDataSetRows(TMemTable *ADataSet, TObjectList<TChild> &AList)
+void AppendDataSetRowsOf(TMemTable *ADataSet,
+                         std::optional<std::int64_t> AIdRegistroParent,
+                         TObjectList<TChild> &AList,
+                         const std::function<void(TChild &, std::int64_t)> &AEach = {})
 {
     if (!ADataSet || !ADataSet->Active())
         return;
+    const TDataSetFilterKeeper keeper(*ADataSet);
     ADataSet->SetFiltered(false);
+    if (AIdRegistroParent) {
+        ADataSet->SetFilter(QStringLiteral("ID_REGISTRO_FK = ") + QString::number(*AIdRegistroParent));
+        ADataSet->SetFiltered(true);
+    }
     for (ADataSet->First(); !ADataSet->Eof(); ADataSet->Next()) {
         auto child = std::make_unique<TChild>();
         TUtils::fillDataSetToObject(*ADataSet, *child);
+        const std::int64_t idRegistro = CurrentIdRegistro(*ADataSet);
+        TChild &added = *child;
         AList.push_back(std::move(child));
+        if (AEach)
+            AEach(added, idRegistro);
     }
+}
+
+// Building an aggregate body (a presenter's PostComplexService): every row of a child table, from
+// the first, as a new child object filled by column name; a table that is missing or closed has
+// no rows.
+template<class TChild>
+void AppendDataSetRows(TMemTable *ADataSet, TObjectList<TChild> &AList)
+{
+    AppendDataSetRowsOf(ADataSet, std::nullopt, AList);
 }
 
 // Every line of a remove list (the ids, as text, of stored children removed in the window) as a

@@ -138,6 +138,25 @@ protected:
 };
 ZUNTA_REGISTER_PRESENTER(TKitTesteItemPresenter)
 
+// A parent body with a list of children, each child with a list of its own.
+class TKitTesteNetoEntity final : public TBaseEntity
+{
+    ZUNTA_CLASS(TKitTesteNetoEntity)
+    QString Nome;
+};
+BOOST_DESCRIBE_STRUCT(TKitTesteNetoEntity, (TBaseEntity), (Nome))
+ZUNTA_DEFINE_CLASS(TKitTesteNetoEntity)
+
+class TKitTesteFilhoEntity final : public TBaseEntity
+{
+    ZUNTA_CLASS(TKitTesteFilhoEntity)
+    QString Nome;
+    std::unique_ptr<TObjectList<TKitTesteNetoEntity>> Netos
+        = std::make_unique<TObjectList<TKitTesteNetoEntity>>();
+};
+BOOST_DESCRIBE_STRUCT(TKitTesteFilhoEntity, (TBaseEntity), (Nome, Netos))
+ZUNTA_DEFINE_CLASS(TKitTesteFilhoEntity)
+
 namespace {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(KitTeste, PresenterContract, TKitTestePresenter);
@@ -236,6 +255,66 @@ INSTANTIATE_TEST_SUITE_P(
                     "ERROR:A coluna LIST_ID de TKitTestePresenter não pode mostrar "
                     "TKitTesteDto.ListId, que guarda um objeto ou uma lista." }),
     [](const auto &info) { return std::string(info.param.name); });
+
+// A sub-form's table: ID_REGISTRO, ID_REGISTRO_FK and NOME, one row per (id registro, parent, name).
+void fillTable(TMemTable &ATable, std::initializer_list<std::tuple<int, int, const char *>> ARows)
+{
+    ATable.AddField(QStringLiteral("ID_REGISTRO"), TFieldType::LargeInt);
+    ATable.AddField(QStringLiteral("ID_REGISTRO_FK"), TFieldType::LargeInt);
+    ATable.AddField(QStringLiteral("NOME"), TFieldType::String, 60);
+    ATable.Open();
+    for (const auto &[idRegistro, parent, nome] : ARows) {
+        ATable.Append();
+        ATable.FieldByName(QStringLiteral("ID_REGISTRO"))->SetAsLargeInt(idRegistro);
+        ATable.FieldByName(QStringLiteral("ID_REGISTRO_FK"))->SetAsLargeInt(parent);
+        ATable.FieldByName(QStringLiteral("NOME"))->SetAsString(QString::fromUtf8(nome));
+        ATable.Post();
+    }
+}
+
+QStringList namesOf(const TObjectList<TKitTesteNetoEntity> &AList)
+{
+    QStringList names;
+    for (const auto &item : AList)
+        names << item->Nome;
+    return names;
+}
+
+TEST(AppendDataSetRowsOfTest, NestedWalkHangsEachRowUnderItsParentAndKeepsTheShownRows)
+{
+    TMemTable filhos;
+    fillTable(filhos, { { 1, 0, "PRIMEIRO" }, { 2, 0, "SEGUNDO" }, { 3, 0, "SEM NETOS" } });
+    TMemTable netos;
+    fillTable(netos, { { 10, 2, "B1" }, { 11, 1, "A1" }, { 12, 2, "B2" }, { 13, 9, "ORFAO" } });
+    // The window shows the children of the second row.
+    netos.SetFilter(QStringLiteral("ID_REGISTRO_FK = 2"));
+    netos.SetFiltered(true);
+    filhos.SetFilter(QStringLiteral("NOME = 'SEGUNDO'"));
+    filhos.SetFiltered(true);
+
+    TObjectList<TKitTesteFilhoEntity> body;
+    AppendDataSetRowsOf<TKitTesteFilhoEntity>(
+        &filhos, std::nullopt, body, [&](TKitTesteFilhoEntity &AFilho, std::int64_t AIdRegistro) {
+            AppendDataSetRowsOf(&netos, AIdRegistro, *AFilho.Netos);
+        });
+
+    ASSERT_EQ(body.size(), 3U);
+    EXPECT_EQ(body[0]->Nome, QStringLiteral("PRIMEIRO"));
+    EXPECT_EQ(namesOf(*body[0]->Netos), QStringList { "A1" });
+    EXPECT_EQ(namesOf(*body[1]->Netos), (QStringList { "B1", "B2" }));
+    EXPECT_TRUE(body[2]->Netos->empty());
+    for (TMemTable *table : { &filhos, &netos })
+        EXPECT_TRUE(table->Filtered());
+    EXPECT_EQ(netos.Filter(), QStringLiteral("ID_REGISTRO_FK = 2"));
+    EXPECT_EQ(netos.RecordCount(), 2);
+    EXPECT_EQ(filhos.RecordCount(), 1);
+
+    // A closed or missing table adds nothing.
+    TMemTable fechada;
+    AppendDataSetRowsOf(&fechada, 1, body);
+    AppendDataSetRows<TKitTesteFilhoEntity>(nullptr, body);
+    EXPECT_EQ(body.size(), 3U);
+}
 
 TEST_F(PresenterOfTest, ChildPresenterKeepsItsRowsInItsTable)
 {
