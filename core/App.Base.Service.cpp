@@ -172,6 +172,19 @@ TBaseService::readReplyPage(const TClassInfo &AClass)
     return TDravikJson::JsonToList(AClass, readReply()[std::string_view("listHelper")]);
 }
 
+std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+TBaseService::readReplyListIfAny(const TClassInfo &AClass)
+{
+    if (m_statusCode >= 400)
+        raiseReply();
+    if (m_statusCode == 304)
+        return std::nullopt;
+    const TJsonValue rows = ResponseJson()[std::string_view("listHelper")];
+    if (!rows.IsArray())
+        return std::nullopt;
+    return TDravikJson::JsonToList(AClass, rows);
+}
+
 void TBaseService::ExecuteGet(const QString &AResource,
                               const QString &ASearch,
                               const QString &AFixFilter,

@@ -113,6 +113,16 @@ public:
     {
         return downcastList<T>(readReplyPage(T::StaticClassInfo()));
     }
+    // The reply where a list may simply be absent: no list for status 304, for a reply that holds
+    // no JSON and for a JSON value without a "listHelper" array; otherwise the rows of that array.
+    // A status of 400 or above raises replyMessage(), so an error never reads as "no rows".
+    std::optional<std::vector<std::unique_ptr<TSerializeObject>>>
+    readReplyListIfAny(const TClassInfo &AClass);
+    template<class T>
+    std::optional<TObjectList<T>> readReplyListIfAny()
+    {
+        return downcastList<T>(readReplyListIfAny(T::StaticClassInfo()));
+    }
     // The text a reply that failed carries, to show the user: the "message" member of a JSON
     // object, the body itself when it is a short plain text (the back end's "WARNING:…" texts),
     // otherwise "ERROR:Resposta inválida do servidor (status N)." (an HTML error page, a JSON

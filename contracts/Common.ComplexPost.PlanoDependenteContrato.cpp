@@ -1,0 +1,5 @@
+#include "Common.ComplexPost.PlanoDependenteContrato.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TPlanoDependenteContratoComplexPost)
