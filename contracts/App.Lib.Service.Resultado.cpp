@@ -8,7 +8,7 @@
 namespace {
 
 // A reply with nothing but blanks says nothing either.
-bool contratoReplyIsEmpty(const TBaseService &service)
+bool resultadoReplyIsEmpty(const TBaseService &service)
 {
     return service.ResponseContent().trimmed().isEmpty();
 }
@@ -28,7 +28,7 @@ bool TServiceResultado::ShowResultado(const TBaseService &AService, bool AShowRe
         TAppUtils::MessageSystem(QStringLiteral("SUCCESSOperação realizada com sucesso."));
         return true;
     }
-    TAppUtils::MessageSystem(AShowReply && !contratoReplyIsEmpty(AService) ? AService.replyMessage()
+    TAppUtils::MessageSystem(AShowReply && !resultadoReplyIsEmpty(AService) ? AService.replyMessage()
                                                                            : ProblemaText());
     return false;
 }
@@ -37,5 +37,5 @@ void TServiceResultado::RaiseUnless200(const TBaseService &AService)
 {
     if (AService.StatusCode() == 200)
         return;
-    throw Exception(contratoReplyIsEmpty(AService) ? ProblemaText() : AService.replyMessage());
+    throw Exception(resultadoReplyIsEmpty(AService) ? ProblemaText() : AService.replyMessage());
 }
