@@ -56,6 +56,10 @@ TEST(ContratoFilterClassTest, MembersTravelInTheFilterOrder)
     EXPECT_TRUE(json.endsWith(QStringLiteral(
         R"("periodoFinal":"","periodoInicial":"","nameClass":"TContratoFilterClass"})")))
         << json.toStdString();
+    // Filter controls reach every criterion by its property name.
+    for (const char *name : { "IdColaborador", "ListaCarencia", "PeriodoInicial" })
+        EXPECT_TRUE(TContratoFilterClass::StaticClassInfo().FindProperty(QString::fromLatin1(name)))
+            << name;
 }
 
 TEST(ContratoFilterClassTest, CodeWritesOneContractAsItsIdTwice)
