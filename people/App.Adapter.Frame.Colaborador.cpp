@@ -3,6 +3,8 @@
 TColaboradorFrameAdapter::TColaboradorFrameAdapter(QWidget *AOwner, const QString &name)
     : TFrameBaseAdapterCadastro(AOwner, name)
 {
+    // A second line of values.
+    setHeight(85);
     LabelColaborador = AddHeadline(u"LabelColaborador", u"COLABORADOR");
     AddField(LabelTitleFuncao, LabelFuncao, { u"Funcao", u"Função:", 184, 237, 42, u"FUNCAO" });
     AddField(LabelTitleDataAdmissao,

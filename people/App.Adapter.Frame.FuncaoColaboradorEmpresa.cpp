@@ -4,6 +4,8 @@ TFuncaoColaboradorEmpresaFrameAdapter::TFuncaoColaboradorEmpresaFrameAdapter(QWi
                                                                              const QString &name)
     : TFrameBaseAdapterCadastro(AOwner, name)
 {
+    // A second line of values.
+    setHeight(85);
     LabelFuncao = AddHeadline(u"LabelFuncao", u"FUNCAO");
     AddField(LabelTitleData, LabelData, { u"Data", u"Data:", 184, 223, 42, u"DATA" });
     AddField(LabelTitleMotivo, LabelMotivo, { u"Motivo", u"Motivo:", 400, 453, 42, u"MOTIVO" });

@@ -81,9 +81,11 @@ void TFormSubCadastroColaboradorEmpresa::fillFrameItem(TMemTable &ADataSet,
 
 void TFormSubCadastroColaboradorEmpresa::fillTopText()
 {
-    LabelTopText->setText(
-        EditEmpresa->text() + QStringLiteral(" - ")
-        + FormatDateTime(QStringLiteral("dd/mm/yyyy"), DateEditDataAdmissao->date()));
+    // An employment without its admission date yet shows no date (not the empty date's day).
+    const TDateTime admissao = DateEditDataAdmissao->date();
+    LabelTopText->setText(admissao == TDateTime() ? EditEmpresa->text()
+                                                  : EditEmpresa->text() + QStringLiteral(" - ")
+                                  + FormatDateTime(QStringLiteral("dd/mm/yyyy"), admissao));
 }
 
 void TFormSubCadastroColaboradorEmpresa::afterFormCreate()

@@ -518,8 +518,10 @@ TEST_F(FormCadastroColaboradorTest, NewStaffMemberIsSavedWithANewEmploymentAndIt
     showGroup(form, QStringLiteral("Empresas"));
     empresa->SpeedButtonNovo->click();
     choose(empresa->EditEmpresa, QStringLiteral("1"));
-    empresa->DateEditDataAdmissao->setDate(QDateToDateTime(QDate(2025, 2, 3)));
     showGroup(empresa, QStringLiteral("Equipes"));
+    // No admission date yet: the heading shows no date rather than the empty date's day.
+    EXPECT_EQ(empresa->LabelTopText->text(), QStringLiteral("FUNERÁRIA SÃO JOSÉ"));
+    empresa->DateEditDataAdmissao->setDate(QDateToDateTime(QDate(2025, 2, 3)));
     equipe->SpeedButtonNovo->click();
     choose(equipe->EditEquipe, QStringLiteral("501"));
     equipe->DateEditDataInicial->setDate(QDateToDateTime(QDate(2025, 2, 3)));
