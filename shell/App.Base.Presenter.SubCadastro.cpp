@@ -3,6 +3,8 @@
 #include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
 #include "Common.Lib.Utils.h"
+#include "Edit.h"
+#include "MemTable.h"
 #include "SysUtils.h"
 
 #include <exception>
@@ -289,3 +291,18 @@ void TBaseSubCadastroPresenter::consistItemControlSave(TItemControl *, QStringLi
 void TBaseSubCadastroPresenter::deleteChildRecords(std::int64_t) { }
 
 void TBaseSubCadastroPresenter::afterUpdateInfoRegistroFK() { }
+
+void TBaseSubCadastroPresenter::fillColumnFromControl(const QString &AColumn,
+                                                      const QString &AComponentName,
+                                                      bool AOtherInfo)
+{
+    const TItemControl *item = FindItemControl(AComponentName);
+    if (!item)
+        return;
+    if (AOtherInfo) {
+        DataSetInfo().FieldByName(AColumn)->SetAsString(item->OtherInfo);
+        return;
+    }
+    if (const auto *edit = qobject_cast<const TEdit *>(item->Control()))
+        DataSetInfo().FieldByName(AColumn)->SetAsString(edit->text());
+}

@@ -272,6 +272,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return formulariosDoPerfil(path.at(2).toLongLong(), request);
     if (auto reply = usuarios(request, path))
         return reply;
+    if (auto reply = colaboradores(request, path))
+        return reply;
     return m_store.answer(request);
 }
 
@@ -760,6 +762,110 @@ QJsonObject DemoBackend::usuarioComNomes(const QString &resource, QJsonObject ro
             row.insert(QStringLiteral("usuario"),
                        usuarioComNomes(QStringLiteral("/usuario"), *usuario)
                            .value(QStringLiteral("nome")));
+    }
+    return row;
+}
+
+std::optional<FakeReply> DemoBackend::colaboradores(const RecordedRequest &request,
+                                                    const QStringList &path)
+{
+    if (request.method != "GET" || path.isEmpty())
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (resource != QLatin1String("/colaborador")
+        && resource != QLatin1String("/colaborador-empresa")
+        && resource != QLatin1String("/funcao-colaborador-empresa")
+        && resource != QLatin1String("/equipe-colaborador-empresa")
+        && resource != QLatin1String("/colaborador-equipe")
+        && resource != QLatin1String("/motivo"))
+        return std::nullopt;
+    std::optional<FakeReply> reply = m_store.answer(request);
+    if (!reply || reply->status != 200)
+        return reply;
+    QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).object();
+    if (body.contains(QStringLiteral("listHelper"))) {
+        QJsonArray rows;
+        for (const QJsonValue &value : body.value(QStringLiteral("listHelper")).toArray())
+            rows.append(colaboradorComNomes(resource, value.toObject()));
+        body.insert(QStringLiteral("listHelper"), rows);
+    } else if (body.contains(QStringLiteral("id"))) {
+        body = colaboradorComNomes(resource, body);
+    } else {
+        return reply;
+    }
+    reply->body = toJson(body);
+    return reply;
+}
+
+QJsonObject DemoBackend::colaboradorComNomes(const QString &resource, QJsonObject row) const
+{
+    const auto descricao = [this](const char *AResource, qint64 id) {
+        const auto found = this->row(QLatin1String(AResource), id);
+        return found ? text(*found, "descricao") : QString();
+    };
+    const auto nomeEmpresa = [this](qint64 id) {
+        for (const QJsonValue &value : m_empresas)
+            if (idOf(value) == id)
+                return text(value.toObject(), "empresa");
+        const auto found = this->row(empresa, id);
+        return found ? text(*found, "empresa") : QString();
+    };
+    const auto nomeColaborador = [this](qint64 idColaborador) {
+        const auto colaborador = this->row(QStringLiteral("/colaborador"), idColaborador);
+        if (!colaborador)
+            return QString();
+        if (!text(*colaborador, "colaborador").isEmpty())
+            return text(*colaborador, "colaborador");
+        const auto pessoa
+            = this->row(QStringLiteral("/pessoa"), idMember(*colaborador, "idPessoa"));
+        return pessoa ? text(*pessoa, "nome") : QString();
+    };
+    // A row keeps the names it was seeded with; a row saved from a window gets them here.
+    const auto fill = [&row](const char *member, const QString &value) {
+        if (text(row, member).isEmpty())
+            row.insert(QLatin1String(member), value);
+    };
+    if (resource == QLatin1String("/colaborador")) {
+        fill("colaborador", nomeColaborador(idOf(row)));
+        // The list shows the first employment and the latest function of the staff member.
+        for (const QJsonValue &value : m_store.rows(QStringLiteral("/colaborador-empresa"))) {
+            const QJsonObject vinculo = value.toObject();
+            if (idMember(vinculo, "idColaborador") != idOf(row))
+                continue;
+            fill("empresa", nomeEmpresa(idMember(vinculo, "idEmpresa")));
+            if (!row.contains(QStringLiteral("dataAdmissao")))
+                row.insert(QStringLiteral("dataAdmissao"), vinculo.value("dataAdmissao"));
+            if (!row.contains(QStringLiteral("dataDemissao")))
+                row.insert(QStringLiteral("dataDemissao"), vinculo.value("dataDemissao"));
+            break;
+        }
+        for (const QJsonValue &value : m_store.rows(QStringLiteral("/funcao-colaborador-empresa")))
+            if (idMember(value.toObject(), "idColaborador") == idOf(row))
+                row.insert(QStringLiteral("funcao"),
+                           descricao("/funcao", idMember(value.toObject(), "idFuncao")));
+    } else if (resource == QLatin1String("/colaborador-empresa")) {
+        fill("empresa", nomeEmpresa(idMember(row, "idEmpresa")));
+        fill("motivo", descricao("/motivo", idMember(row, "idMotivo")));
+    } else if (resource == QLatin1String("/funcao-colaborador-empresa")) {
+        fill("funcao", descricao("/funcao", idMember(row, "idFuncao")));
+        fill("motivo", descricao("/motivo", idMember(row, "idMotivo")));
+        if (const auto tipo = this->row(listaSistema, idMember(row, "listaSalario"))) {
+            fill("tipoSalario", text(*tipo, "descricao"));
+            fill("codigoTipoSalario", text(*tipo, "codigo"));
+        }
+    } else if (resource == QLatin1String("/equipe-colaborador-empresa")) {
+        fill("equipe", descricao("/equipe", idMember(row, "idEquipe")));
+        fill("motivo", descricao("/motivo", idMember(row, "idMotivo")));
+    } else if (resource == QLatin1String("/motivo")) {
+        // Reasons seeded with their type's id only (their type's words would match searches
+        // meant for other reasons) take its code and description from the system list.
+        if (const auto tipo = this->row(listaSistema, idMember(row, "listaTipoMotivo"))) {
+            fill("tipoMotivo", text(*tipo, "descricao"));
+            fill("codigoTipoMotivo", text(*tipo, "codigo"));
+        }
+    } else if (resource == QLatin1String("/colaborador-equipe")) {
+        fill("colaborador", nomeColaborador(idMember(row, "idColaborador")));
+        fill("motivo", descricao("/motivo", idMember(row, "idMotivo")));
     }
     return row;
 }

@@ -91,6 +91,10 @@ private:
     // The users' calls: the password reset, the user's companies with their links and the names
     // the other child lists of a user (profiles, accounts, settlement methods) show.
     std::optional<FakeReply> usuarios(const RecordedRequest &request, const QStringList &path);
+    // The staff members, their employments with the function and team histories, and the
+    // members of the teams, and the reasons, with the names the back end joins to their rows.
+    std::optional<FakeReply> colaboradores(const RecordedRequest &request, const QStringList &path);
+    QJsonObject colaboradorComNomes(const QString &resource, QJsonObject row) const;
     // Every company (the seed's and those registered since), each with the user's link or none.
     FakeReply usuarioEmpresas(qint64 idUsuario) const;
     QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;

@@ -1,0 +1,5 @@
+#include "Common.Dto.Equipe.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TEquipeDto)
