@@ -3,6 +3,7 @@
 #include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
 #include "Common.Lib.Utils.h"
+#include "Edit.h"
 #include "SysUtils.h"
 
 #include <exception>
@@ -289,3 +290,10 @@ void TBaseSubCadastroPresenter::consistItemControlSave(TItemControl *, QStringLi
 void TBaseSubCadastroPresenter::deleteChildRecords(std::int64_t) { }
 
 void TBaseSubCadastroPresenter::afterUpdateInfoRegistroFK() { }
+
+QString TBaseSubCadastroPresenter::ControlText(const QString &AControlName) const
+{
+    const TItemControl *item = FindItemControl(AControlName);
+    const auto *edit = item ? qobject_cast<const TEdit *>(item->Control()) : nullptr;
+    return edit ? edit->text() : QString();
+}

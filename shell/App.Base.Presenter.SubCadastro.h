@@ -55,6 +55,9 @@ protected:
     virtual void deleteChildRecords(std::int64_t AId);
     // Before the saved row is posted: fill the row's display columns from the controls.
     virtual void afterUpdateInfoRegistroFK();
+    // The text the bound edit of that name shows (a lookup's chosen name); empty when there is
+    // no such edit. For afterUpdateInfoRegistroFK.
+    QString ControlText(const QString &AControlName) const;
 
 private:
     // The property names the bound controls write into the entity, in upper case.

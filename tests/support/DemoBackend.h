@@ -88,6 +88,11 @@ private:
     // The services with their values, kit members and waiting-period rules, with the names and
     // values the back end adds to their rows, and a service's stock ("/servico-estoque/<id>").
     std::optional<FakeReply> servicos(const RecordedRequest &request, const QStringList &path);
+    // The agreements' list (filtered by the filter bar's body: segment, specialty, professional)
+    // and record, and their professionals, specialties and services, with the names the back end
+    // adds to their rows.
+    std::optional<FakeReply> convenios(const RecordedRequest &request, const QStringList &path);
+    QJsonObject convenioComNomes(const QString &resource, QJsonObject row) const;
     // The users' calls: the password reset, the user's companies with their links and the names
     // the other child lists of a user (profiles, accounts, settlement methods) show.
     std::optional<FakeReply> usuarios(const RecordedRequest &request, const QStringList &path);
