@@ -6,12 +6,12 @@ TConvenioFrameAdapter::TConvenioFrameAdapter(QWidget *AOwner, const QString &nam
     LabelConvenio = AddHeadline(u"LabelConvenio", u"PESSOA");
     AddField(LabelTitleSegmento,
              LabelSegmento,
-             { u"Segmento", u"Segmento:", 184, 250, 32, u"SEGMENTO" });
+             { u"Segmento", u"Segmento:", 184, 250, 26, u"SEGMENTO" });
     AddField(LabelTitleDesconto,
              LabelDesconto,
-             { u"Desconto", u"Desconto (%):", 470, 560, 32, u"DESCONTO" });
+             { u"Desconto", u"Desconto (%):", 470, 560, 26, u"DESCONTO" });
     AddField(LabelTitleEspecialidades,
              LabelEspecialidades,
-             { u"Especialidades", u"Especialidades:", 184, 282, 52, u"ESPECIALIDADES" });
+             { u"Especialidades", u"Especialidades:", 184, 282, 44, u"ESPECIALIDADES" });
     SetupLabels();
 }

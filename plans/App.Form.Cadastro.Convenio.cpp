@@ -30,6 +30,7 @@ TFormCadastroConvenio::TFormCadastroConvenio(QWidget *AParent)
     LabelAnotacoes = place.Caption(QStringLiteral("LabelAnotacoes"), 8, 124);
     place.Control(MemoAnotacoes, u"Anotacoes", 8, 142, 569, 120);
 
+    ToolBarFiltros->setHeight(72);
     const TPlacement filtros(ToolBarFiltros, 24, 32);
     filtros.Field(
         LabelFilterListaSegmento, EditFilterListaSegmento, u"FilterListaSegmento", 16, 8, 240);
@@ -164,6 +165,10 @@ void TFormCadastroConvenio::afterSave()
 void TFormCadastroConvenio::afterClearForm()
 {
     TFormBaseCadastro::afterClearForm();
+    // The save turns to a blank record only after afterSave: the name of the agreement just
+    // saved must not stay over the blank record.
+    if (EditPessoa->text().isEmpty())
+        LabelTopText->setText(QString());
     FormEspecialidade->ClearSubForm(true, true);
     FormProfissional->ClearSubForm(true, true);
     FormServico->ClearSubForm(true, true);

@@ -351,9 +351,8 @@ TEST_F(FormCadastroConvenioTest, NewAgreementIsSavedWithNoUnitsAndTheWindowTurns
 {
     form->SpeedButtonNovo->click();
     save();
-    EXPECT_EQ(
-        dialogs.messageTexts(),
-        QStringList { QStringLiteral("WARNING:O campo Nome não possui um valor válido.\r\n"
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList { QStringLiteral("WARNING:O campo Nome não possui um valor válido.\r\n"
                                            "WARNING:O campo Desconto (%) não possui um valor "
                                            "válido.\r\n"
                                            "WARNING:O campo Segmento não possui um valor "
@@ -365,6 +364,8 @@ TEST_F(FormCadastroConvenioTest, NewAgreementIsSavedWithNoUnitsAndTheWindowTurns
     typeText(form->MemoAnotacoes, QStringLiteral("só odontologia"));
     EXPECT_EQ(form->EditDesconto->text(), QStringLiteral("100"));
     EXPECT_EQ(form->EditListaSegmento->text(), QStringLiteral("ODONTOLOGIA"));
+    showGroup(form, QStringLiteral("Serviços"));
+    ASSERT_EQ(form->LabelTopText->text(), QStringLiteral("ODONTO SORRISO LTDA"));
     save();
     ASSERT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
     const QJsonObject body = complexBody();
