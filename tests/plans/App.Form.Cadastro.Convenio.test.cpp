@@ -412,6 +412,26 @@ TEST_F(FormCadastroConvenioTest, ServiceValueShowsTheChosenServicesValueUntilThe
                              QStringLiteral("TRANSLADO ATÉ 100 KM|300,00") }));
 }
 
+// The back end removes the agreement with its children: the removal names the aggregate.
+TEST_F(FormCadastroConvenioTest, ListedAgreementIsRemovedByItsAggregateClass)
+{
+    search();
+    TConvenioFrameAdapter *row
+        = frameOf(&TConvenioFrameAdapter::LabelConvenio, QStringLiteral("CLÍNICA VIDA PLENA LTDA"));
+    ASSERT_NE(row, nullptr);
+    dialogs.answerQuestion(kYes);
+    row->SpeedButtonRemove->click();
+    waitIdle();
+    const auto removal = demo.backend().last("DELETE", "/convenio");
+    ASSERT_TRUE(removal);
+    EXPECT_EQ(removal->header("name_class"), "TConvenioComplexPost");
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(removal->body))
+                  .object()
+                  .value(QStringLiteral("listHelper"))
+                  .toArray(),
+              QJsonArray { 600 });
+}
+
 TEST_F(FormCadastroConvenioTest, FilterBarSendsTheChosenSpecialtyAndAsksForProfessionalsOnly)
 {
     form->SpeedButtonFiltro->click();
