@@ -292,6 +292,13 @@ void TBaseSubCadastroPresenter::deleteChildRecords(std::int64_t) { }
 
 void TBaseSubCadastroPresenter::afterUpdateInfoRegistroFK() { }
 
+QString TBaseSubCadastroPresenter::ControlText(const QString &AControlName) const
+{
+    const TItemControl *item = FindItemControl(AControlName);
+    const auto *edit = item ? qobject_cast<const TEdit *>(item->Control()) : nullptr;
+    return edit ? edit->text() : QString();
+}
+
 void TBaseSubCadastroPresenter::fillColumnFromControl(const QString &AColumn,
                                                       const QString &AComponentName,
                                                       bool AOtherInfo)
@@ -299,10 +306,6 @@ void TBaseSubCadastroPresenter::fillColumnFromControl(const QString &AColumn,
     const TItemControl *item = FindItemControl(AComponentName);
     if (!item)
         return;
-    if (AOtherInfo) {
-        DataSetInfo().FieldByName(AColumn)->SetAsString(item->OtherInfo);
-        return;
-    }
-    if (const auto *edit = qobject_cast<const TEdit *>(item->Control()))
-        DataSetInfo().FieldByName(AColumn)->SetAsString(edit->text());
+    DataSetInfo().FieldByName(AColumn)->SetAsString(AOtherInfo ? item->OtherInfo
+                                                               : ControlText(AComponentName));
 }

@@ -55,10 +55,12 @@ protected:
     virtual void deleteChildRecords(std::int64_t AId);
     // Before the saved row is posted: fill the row's display columns from the controls.
     virtual void afterUpdateInfoRegistroFK();
-    // For afterUpdateInfoRegistroFK: the column of the row being saved takes the text the edit
-    // of that component name shows (a lookup edit: the chosen record's description), or, with
-    // AOtherInfo, the text its lookup left in the binding (a system-list code). Nothing when no
-    // control of that name is bound.
+    // The text the bound edit of that name shows (a lookup's chosen name); empty when there is
+    // no such edit. For afterUpdateInfoRegistroFK.
+    QString ControlText(const QString &AControlName) const;
+    // For afterUpdateInfoRegistroFK: the column of the row being saved takes ControlText of that
+    // component, or, with AOtherInfo, the text its lookup left in the binding (a system-list
+    // code). Nothing when no control of that name is bound.
     void fillColumnFromControl(const QString &AColumn,
                                const QString &AComponentName,
                                bool AOtherInfo = false);

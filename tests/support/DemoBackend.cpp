@@ -274,6 +274,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return reply;
     if (auto reply = colaboradores(request, path))
         return reply;
+    if (auto reply = convenios(request, path))
+        return reply;
     return m_store.answer(request);
 }
 
@@ -500,14 +502,21 @@ std::optional<FakeReply> DemoBackend::servicos(const RecordedRequest &request,
 
 FakeReply DemoBackend::comNomes(const QString &resource, FakeReply reply) const
 {
+    return nomeados(std::move(reply),
+                    [this, &resource](QJsonObject row) { return comNomes(resource, std::move(row)); });
+}
+
+FakeReply DemoBackend::nomeados(FakeReply reply,
+                                const std::function<QJsonObject(QJsonObject)> &nomear)
+{
     QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(reply.body)).object();
     if (body.contains(QStringLiteral("listHelper"))) {
         QJsonArray rows;
         for (const QJsonValue &value : body.value(QStringLiteral("listHelper")).toArray())
-            rows.append(comNomes(resource, value.toObject()));
+            rows.append(nomear(value.toObject()));
         body.insert(QStringLiteral("listHelper"), rows);
     } else if (body.contains(QStringLiteral("id"))) {
-        body = comNomes(resource, body);
+        body = nomear(body);
     } else {
         return reply;
     }
@@ -676,19 +685,9 @@ std::optional<FakeReply> DemoBackend::usuarios(const RecordedRequest &request,
     std::optional<FakeReply> reply = m_store.answer(request);
     if (!reply)
         return std::nullopt;
-    QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).object();
-    if (body.contains(QStringLiteral("listHelper"))) {
-        QJsonArray rows;
-        for (const QJsonValue &value : body.value(QStringLiteral("listHelper")).toArray())
-            rows.append(usuarioComNomes(resource, value.toObject()));
-        body.insert(QStringLiteral("listHelper"), rows);
-    } else if (body.contains(QStringLiteral("id"))) {
-        body = usuarioComNomes(resource, body);
-    } else {
-        return reply;
-    }
-    reply->body = toJson(body);
-    return reply;
+    return nomeados(std::move(*reply), [this, &resource](QJsonObject row) {
+        return usuarioComNomes(resource, std::move(row));
+    });
 }
 
 FakeReply DemoBackend::usuarioEmpresas(qint64 idUsuario) const
@@ -782,19 +781,9 @@ std::optional<FakeReply> DemoBackend::colaboradores(const RecordedRequest &reque
     std::optional<FakeReply> reply = m_store.answer(request);
     if (!reply || reply->status != 200)
         return reply;
-    QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).object();
-    if (body.contains(QStringLiteral("listHelper"))) {
-        QJsonArray rows;
-        for (const QJsonValue &value : body.value(QStringLiteral("listHelper")).toArray())
-            rows.append(colaboradorComNomes(resource, value.toObject()));
-        body.insert(QStringLiteral("listHelper"), rows);
-    } else if (body.contains(QStringLiteral("id"))) {
-        body = colaboradorComNomes(resource, body);
-    } else {
-        return reply;
-    }
-    reply->body = toJson(body);
-    return reply;
+    return nomeados(std::move(*reply), [this, &resource](QJsonObject row) {
+        return colaboradorComNomes(resource, std::move(row));
+    });
 }
 
 QJsonObject DemoBackend::colaboradorComNomes(const QString &resource, QJsonObject row) const
@@ -866,6 +855,108 @@ QJsonObject DemoBackend::colaboradorComNomes(const QString &resource, QJsonObjec
     } else if (resource == QLatin1String("/colaborador-equipe")) {
         fill("colaborador", nomeColaborador(idMember(row, "idColaborador")));
         fill("motivo", descricao("/motivo", idMember(row, "idMotivo")));
+    }
+    return row;
+}
+
+std::optional<FakeReply> DemoBackend::convenios(const RecordedRequest &request,
+                                                const QStringList &path)
+{
+    if (request.method != "GET" || path.isEmpty())
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (resource != QLatin1String("/convenio")
+        && resource != QLatin1String("/profissional-convenio")
+        && resource != QLatin1String("/especialidade-profissional-convenio")
+        && resource != QLatin1String("/servico-convenio"))
+        return std::nullopt;
+    if (resource != QLatin1String("/convenio") || path.size() > 1) {
+        std::optional<FakeReply> reply = m_store.answer(request);
+        if (!reply || reply->status != 200)
+            return reply;
+        return nomeados(std::move(*reply), [this, &resource](QJsonObject row) {
+            return convenioComNomes(resource, std::move(row));
+        });
+    }
+    // The list: the filter bar's texts are "<id>#<text>"; only the id counts.
+    const QJsonObject filtro
+        = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
+    const auto idFiltro = [&filtro](const char *AName) {
+        return text(filtro, AName).section(u'#', 0, 0).toLongLong();
+    };
+    const qint64 segmento = idFiltro("listaSegmento");
+    const qint64 especialidade = idFiltro("idEspecialidade");
+    const qint64 profissional = idFiltro("idProfissional");
+    const QString search = QString::fromStdString(request.param("search").value_or(""));
+    QJsonArray rows;
+    for (const QJsonValue &value : m_store.rows(resource)) {
+        const QJsonObject row = convenioComNomes(resource, value.toObject());
+        const qint64 id = idOf(row);
+        bool atende = profissional == 0, oferece = especialidade == 0;
+        for (const QJsonValue &item : m_store.rows(QStringLiteral("/profissional-convenio")))
+            atende = atende
+                || (idMember(item.toObject(), "idConvenio") == id
+                    && idMember(item.toObject(), "idPessoa") == profissional);
+        for (const QJsonValue &item :
+             m_store.rows(QStringLiteral("/especialidade-profissional-convenio")))
+            oferece = oferece
+                || (idMember(item.toObject(), "idConvenio") == id
+                    && idMember(item.toObject(), "idEspecialidade") == especialidade);
+        if ((segmento == 0 || idMember(row, "listaSegmento") == segmento) && atende && oferece
+            && (search.isEmpty() || text(row, "pessoa").contains(search, Qt::CaseInsensitive)))
+            rows.append(row);
+    }
+    if (rows.isEmpty())
+        return FakeReply::empty(304);
+    return FakeReply::json(toJson({ { QStringLiteral("total"), rows.size() },
+                                    { QStringLiteral("pages"), 1 },
+                                    { QStringLiteral("listHelper"), rows } }));
+}
+
+QJsonObject DemoBackend::convenioComNomes(const QString &resource, QJsonObject row) const
+{
+    const auto nome = [this](qint64 idPessoa) {
+        const auto pessoa = this->row(QStringLiteral("/pessoa"), idPessoa);
+        return pessoa ? text(*pessoa, "nome") : QString();
+    };
+    const auto descricao = [this](const char *AResource, qint64 id) {
+        const auto found = this->row(QLatin1String(AResource), id);
+        return found ? text(*found, "descricao") : QString();
+    };
+    // The specialties of the rows whose member holds the id, joined.
+    const auto especialidades = [this, &descricao](const char *AMember, qint64 id) {
+        QStringList nomes;
+        for (const QJsonValue &value :
+             m_store.rows(QStringLiteral("/especialidade-profissional-convenio"))) {
+            const QJsonObject item = value.toObject();
+            const QString especialidade
+                = descricao("/especialidade", idMember(item, "idEspecialidade"));
+            if (idMember(item, AMember) == id && !nomes.contains(especialidade))
+                nomes << especialidade;
+        }
+        return nomes.join(QStringLiteral(", "));
+    };
+    if (resource == QLatin1String("/convenio")) {
+        row.insert(QStringLiteral("pessoa"), nome(idMember(row, "idPessoa")));
+        row.insert(QStringLiteral("segmento"),
+                   descricao("/lista-sistema", idMember(row, "listaSegmento")));
+        row.insert(QStringLiteral("especialidades"), especialidades("idConvenio", idOf(row)));
+    } else if (resource == QLatin1String("/profissional-convenio")) {
+        row.insert(QStringLiteral("profissional"), nome(idMember(row, "idPessoa")));
+        row.insert(QStringLiteral("especialidades"),
+                   especialidades("idProfissionalConvenio", idOf(row)));
+    } else if (resource == QLatin1String("/especialidade-profissional-convenio")) {
+        if (const auto profissional = this->row(QStringLiteral("/profissional-convenio"),
+                                                idMember(row, "idProfissionalConvenio")))
+            row.insert(QStringLiteral("profissional"), nome(idMember(*profissional, "idPessoa")));
+        row.insert(QStringLiteral("especialidade"),
+                   descricao("/especialidade", idMember(row, "idEspecialidade")));
+    } else if (resource == QLatin1String("/servico-convenio")) {
+        if (const auto found = this->row(servico, idMember(row, "idServico"))) {
+            const QJsonObject named = comNomes(servico, *found);
+            row.insert(QStringLiteral("servico"), text(named, "descricao"));
+            row.insert(QStringLiteral("valorServico"), named.value(QStringLiteral("valor")));
+        }
     }
     return row;
 }

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -88,6 +89,11 @@ private:
     // The services with their values, kit members and waiting-period rules, with the names and
     // values the back end adds to their rows, and a service's stock ("/servico-estoque/<id>").
     std::optional<FakeReply> servicos(const RecordedRequest &request, const QStringList &path);
+    // The agreements' list (filtered by the filter bar's body: segment, specialty, professional)
+    // and record, and their professionals, specialties and services, with the names the back end
+    // adds to their rows.
+    std::optional<FakeReply> convenios(const RecordedRequest &request, const QStringList &path);
+    QJsonObject convenioComNomes(const QString &resource, QJsonObject row) const;
     // The users' calls: the password reset, the user's companies with their links and the names
     // the other child lists of a user (profiles, accounts, settlement methods) show.
     std::optional<FakeReply> usuarios(const RecordedRequest &request, const QStringList &path);
@@ -100,6 +106,9 @@ private:
     QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;
     // The store's reply for a geography resource with the display names added to its rows.
     FakeReply comNomes(const QString &resource, FakeReply reply) const;
+    // A list or record reply with each row (or the record) passed through nomear; any other
+    // reply as it came.
+    static FakeReply nomeados(FakeReply reply, const std::function<QJsonObject(QJsonObject)> &nomear);
     QJsonObject comNomes(const QString &resource, QJsonObject row) const;
     std::optional<QJsonObject> row(const QString &resource, qint64 id) const;
     // POST "/empresa": the settings saved over the stored company, whose other members stay.

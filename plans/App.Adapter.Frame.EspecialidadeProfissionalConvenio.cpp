@@ -1,0 +1,9 @@
+#include "App.Adapter.Frame.EspecialidadeProfissionalConvenio.h"
+
+TEspecialidadeProfissionalConvenioFrameAdapter::TEspecialidadeProfissionalConvenioFrameAdapter(
+    QWidget *AOwner, const QString &name)
+    : TFrameBaseAdapterCadastro(AOwner, name)
+{
+    LabelEspecialidade = AddHeadline(u"LabelEspecialidade", u"ESPECIALIDADE");
+    SetupLabels();
+}
