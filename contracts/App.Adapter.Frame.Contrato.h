@@ -97,7 +97,8 @@ private:
 
 // The legend of the contract list's status colours: "Legenda" in the list's footer, and the box
 // of colours shown while the pointer is over it. The box lies in AHost (above the list, hidden at
-// first); the squares take the theme's colours when the legend is built.
+// first); the squares take the theme's colours when the legend is built. The window keeps the
+// legend as long as its footer, whose pointer events reach it.
 class TContratoLegenda final
 {
 public:
