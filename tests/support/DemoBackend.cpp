@@ -276,6 +276,11 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return reply;
     if (auto reply = convenios(request, path))
         return reply;
+    // The contract's actions (closing reason, holder, collection order, last-billing date) are
+    // accepted as they come.
+    if (request.method == "POST" && path.size() == 2 && path.at(0) == QLatin1String("contrato")
+        && path.at(1) != QLatin1String("complex"))
+        return FakeReply::empty(200);
     return m_store.answer(request);
 }
 

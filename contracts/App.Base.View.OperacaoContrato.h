@@ -1,0 +1,57 @@
+#pragma once
+
+#include "App.Base.Form.View.h"
+#include "App.Base.Presenter.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class TLabel;
+class TLayout;
+class TMemo;
+class TRectangle;
+
+// The frame of the views that change a contract outside its registration window (closing
+// reason, last-billing date): bound controls placed in LayoutCampos, a "Gravar" button that asks
+// "QUESTION:Confirma gerar <operation>?" and runs the operation on a worker behind a wait screen
+// and the busy indicator. A descendant builds its controls in its constructor, creates its
+// binding-only presenter in createPresenter, binds the controls in fillListControl and writes
+// RectangleGravarClick.
+class TFormBaseViewOperacaoContrato : public TFormBaseView
+{
+public:
+    ~TFormBaseViewOperacaoContrato() override;
+
+    TLayout *LayoutCampos;
+    TRectangle *RectangleGravar;
+    TLabel *LabelGravar;
+
+    TBasePresenter &Presenter() const { return *FPresenter; }
+
+    // The memo's value in a request: its lines, each ended by a line break; empty for an empty
+    // memo.
+    static QString textoMemo(const TMemo &AMemo);
+
+protected:
+    TFormBaseViewOperacaoContrato(const QString &AClassName, QWidget *AParent);
+
+    // The presenter is created and the controls bound; the bound controls are cleared, so
+    // their defaults (today's date) show.
+    void FormCreate() override;
+
+    virtual std::unique_ptr<TBasePresenter> createPresenter() = 0;
+    virtual void fillListControl() = 0;
+    virtual void RectangleGravarClick() = 0;
+
+    // "QUESTION:Confirma gerar <AOperacao>?" answered yes.
+    static bool confirmar(const QString &AOperacao);
+    // Runs AWork on a worker behind the wait screen and the busy indicator. AWork reads only
+    // what the caller copied from the controls; a failure of it is shown as a message and
+    // ADone (main thread, after the indicator is gone) is told whether the work failed. The
+    // view may be closed meanwhile: ADone then does not run.
+    void runOperacao(std::function<void()> AWork, std::function<void(bool AFalhou)> ADone);
+
+    std::unique_ptr<TBasePresenter> FPresenter;
+};
