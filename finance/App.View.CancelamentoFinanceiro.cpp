@@ -163,6 +163,12 @@ void TFormViewCancelamentoFinanceiro::RectangleGerarClick()
     TItemControl *carteira = FPresenter->FindItemControl(EditCarteira->objectName());
 
     FPresenter->ValidControls();
+    // A typed contract or portfolio the lookup did not find has no id: it must not go out as
+    // id 0, nor be taken for "every contract".
+    for (TItemControl *item : { contrato, carteira }) {
+        if (!item->IsEmpty() && item->Id <= 0)
+            throw Exception(item->ErrorMessage());
+    }
     TCancelamentoFinanceiroPresenter::ValidarCompetencias(
         inicial->ValueControl(),
         final->ValueControl(),

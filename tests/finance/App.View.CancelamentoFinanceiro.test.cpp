@@ -267,6 +267,27 @@ TEST_F(CancelamentoFinanceiroViewTest, WithoutMovimentarGerarIsRefused)
     EXPECT_EQ(backend.count("POST", kLote), 0u);
 }
 
+TEST_F(CancelamentoFinanceiroViewTest, TypedContractThatWasNotFoundIsRefused)
+{
+    TFormViewCancelamentoFinanceiro &form = openFromMenu();
+    TItemControl *contrato = form.Presenter().FindItemControl(QStringLiteral("EditContrato"));
+    // The number typed is a contract code the back end does not know.
+    form.EditContrato->setText(QStringLiteral("999"));
+    contrato->ProcExit(form.EditContrato);
+    waitIdle();
+    ASSERT_EQ(contrato->Id, 0);
+    ASSERT_FALSE(contrato->IsEmpty());
+    dialogs.clearMessages();
+
+    form.RectangleGerar->click();
+    waitIdle();
+
+    EXPECT_EQ(
+        dialogs.messageTexts(),
+        QStringList { QStringLiteral("WARNING:O campo Contrato não possui um valor válido.") });
+    EXPECT_EQ(backend.count("POST", kLote), 0u);
+}
+
 struct CompetenciaCase
 {
     const char *name;
