@@ -1,8 +1,12 @@
 #include "App.Base.Form.View.h"
 
 #include "App.Lib.Application.h"
+#include "App.Lib.FormContainer.h"
 #include "App.Lib.ImageList.h"
 #include "App.Lib.Theme.h"
+#include "App.Lib.Utils.h"
+
+#include "Common.Lib.Utils.h"
 
 #include "Align.h"
 #include "AniIndicator.h"
@@ -14,6 +18,8 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+
+#include <memory>
 
 TFormBaseView::TFormBaseView(const QString &AClassName, QWidget *AParent)
     : TFormBase(AClassName, AParent)
@@ -158,4 +164,36 @@ void TFormBaseView::ShowMessageBottom(const QString &AText, int AMilliseconds)
     // On screen at once: the callers copy to the clipboard and stop.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_timerMessageBottom->start(AMilliseconds);
+}
+
+void TFormBaseView::RunLongAction(std::function<void()> AWork, std::function<void()> ADone)
+{
+    // Each action keeps the overlay it showed, so overlapping actions never close another's.
+    auto overlay = std::make_shared<std::unique_ptr<TFormContainer>>();
+    const QPointer<TFormBaseView> self(this);
+    TUtils::CustomThread(
+        [overlay, self] {
+            *overlay = TFormContainer::New();
+            (*overlay)->Execute();
+            if (self) {
+                self->AniIndicatorLoading->raise();
+                self->AniIndicatorLoading->setEnabled(true);
+                self->AniIndicatorLoading->setVisible(true);
+            }
+        },
+        std::move(AWork),
+        [overlay, self, done = std::move(ADone)](bool AError) {
+            if (self) {
+                self->AniIndicatorLoading->setEnabled(false);
+                self->AniIndicatorLoading->setVisible(false);
+                self->AniIndicatorLoading->lower();
+            }
+            overlay->reset();
+            if (!AError && self && done)
+                done();
+        },
+        [](const TWorkerThread &sender) {
+            TAppUtils::HandleTerminateThread(sender.FatalException());
+        },
+        [](const QString &message) { TAppUtils::UtilsException(message); });
 }

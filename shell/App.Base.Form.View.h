@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class TAniIndicator;
 class TItemControl;
 class TLabel;
@@ -60,6 +62,11 @@ protected:
 
     // The creation of TFormBase, then the title from the caption; the bottom notice hidden.
     void FormCreate() override;
+    // A long action of the window: the wait overlay and the busy indicator shown, AWork on a
+    // worker (it touches no widget), then indicator and overlay gone and, when AWork did not
+    // fail, ADone on the main thread. A failure of AWork is shown through
+    // TDravikHandleException once the overlay is gone. Returns at once.
+    void RunLongAction(std::function<void()> AWork, std::function<void()> ADone = {});
 
 private:
     QTimer *m_timerMessageBottom;

@@ -1,7 +1,6 @@
 #include "App.View.Sub.OcorrenciaManual.h"
 
 #include "App.Lib.Exception.h"
-#include "App.Lib.FormContainer.h"
 #include "App.Lib.Message.Form.h"
 #include "App.Lib.Utils.h"
 #include "App.Presenter.Ocorrencia.h"
@@ -95,39 +94,6 @@ void TFormSubViewOcorrenciaManual::SetSomenteLeitura(bool Value)
                                         : QStringLiteral("OCORRÊNCIA MANUAL"));
 }
 
-void TFormSubViewOcorrenciaManual::runWithOverlay(std::function<void()> work,
-                                                  std::function<void()> done)
-{
-    // Each action keeps the overlay it showed, so overlapping actions never close another's.
-    auto overlay = std::make_shared<std::unique_ptr<TFormContainer>>();
-    const QPointer<TFormSubViewOcorrenciaManual> self(this);
-    TUtils::CustomThread(
-        [overlay, self] {
-            *overlay = TFormContainer::New();
-            (*overlay)->Execute();
-            if (self) {
-                self->AniIndicatorLoading->raise();
-                self->AniIndicatorLoading->setEnabled(true);
-                self->AniIndicatorLoading->setVisible(true);
-            }
-        },
-        std::move(work),
-        [overlay, self, done = std::move(done)](bool AError) {
-            if (self) {
-                self->AniIndicatorLoading->setEnabled(false);
-                self->AniIndicatorLoading->setVisible(false);
-                self->AniIndicatorLoading->lower();
-            }
-            overlay->reset();
-            if (!AError && self && done)
-                done();
-        },
-        [](const TWorkerThread &sender) {
-            TAppUtils::HandleTerminateThread(sender.FatalException());
-        },
-        [](const QString &message) { TAppUtils::UtilsException(message); });
-}
-
 void TFormSubViewOcorrenciaManual::RectangleGravarClick()
 {
     const QString text = MemoOcorrencia->text();
@@ -158,7 +124,7 @@ void TFormSubViewOcorrenciaManual::RectangleGravarClick()
     };
     auto post = std::make_shared<TPost>(TPost { FIdObjeto, FNomeClasse, text });
     const QPointer<TFormSubViewOcorrenciaManual> self(this);
-    runWithOverlay(
+    RunLongAction(
         [post] {
             try {
                 TBasePresenter::Create<TOcorrenciaPresenter>()->gravarOcorrenciaManual(
@@ -192,7 +158,7 @@ void TFormSubViewOcorrenciaManual::pesquisarOcorrencias()
     };
     auto read = std::make_shared<TRead>(TRead { FIdObjeto, FNomeClasse, std::nullopt });
     const QPointer<TFormSubViewOcorrenciaManual> self(this);
-    runWithOverlay(
+    RunLongAction(
         [read] {
             try {
                 read->Texto = TBasePresenter::Create<TOcorrenciaPresenter>()->pesquisarOcorrencias(

@@ -236,6 +236,9 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
                                         { QStringLiteral("pages"), 1 },
                                         { QStringLiteral("listHelper"), superiores } }));
     }
+    // A batch cancellation changes instalments the stand-in does not keep: it is only accepted.
+    if (request.method == "POST" && is({ "cancelamento-financeiro", "complex" }))
+        return FakeReply::empty(200);
     if (request.method == "GET" && is({ "form-permission" })) {
         const QString formClass = QString::fromStdString(request.param("form-class").value_or(""));
         QJsonObject permissao = m_permissoes.value(QStringLiteral("padrao")).toObject();
