@@ -22,5 +22,7 @@ TBeneficiarioDependenteContratoFrameAdapter::TBeneficiarioDependenteContratoFram
     AddField(LabelTitleDataFinal,
              LabelDataFinal,
              { u"DataFinal", u"Data Encerramento:", 420, 545, 62, u"DATA_FINAL" });
+    // A line of dates below the base row's two lines.
+    setSize(width(), 88);
     SetupLabels();
 }

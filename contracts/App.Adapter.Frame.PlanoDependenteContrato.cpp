@@ -12,6 +12,8 @@
 #include "Label.h"
 #include "Shapes.h"
 
+#include <utility>
+
 TPlanoDependenteContratoFrameAdapter::TPlanoDependenteContratoFrameAdapter(QWidget *AOwner,
                                                                            const QString &name)
     : TFrameBaseAdapterCadastro(AOwner, name)
@@ -36,6 +38,22 @@ TPlanoDependenteContratoFrameAdapter::TPlanoDependenteContratoFrameAdapter(QWidg
     EditMotivo->setSize(260, 26);
     setSize(width(), 90);
     SetupLabels();
+    // The labels took their places for the screen: the box goes before the description and
+    // each control under its caption.
+    CheckBoxIsAtivo->setPosition(LabelDescricao->x(), LabelDescricao->y());
+    LabelDescricao->setPositionX(LabelDescricao->x() + 28);
+    LabelDescricao->setSize(420, LabelDescricao->height());
+    const int left = CheckBoxIsAtivo->x();
+    const int captionY = LabelDataInicial->y();
+    int x = left;
+    for (auto [caption, control] :
+         { std::pair<TLabel *, QWidget *> { LabelDataInicial, DateEditDataInicial },
+           { LabelDataFinal, DateEditDataFinal },
+           { LabelMotivo, EditMotivo } }) {
+        caption->move(x, captionY);
+        control->move(x, captionY + caption->height() + 2);
+        x += control->width() + 12;
+    }
 
     m_managerControls->SetProcFillListControl([this] {
         TManagerControl &manager = *m_managerControls;
