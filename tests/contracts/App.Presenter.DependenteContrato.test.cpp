@@ -1,5 +1,7 @@
 #include "App.Presenter.BeneficiarioDependenteContrato.h"
 #include "App.Presenter.DependenteContrato.h"
+#include "App.Presenter.PlanoDependenteContrato.h"
+#include "App.Presenter.PlanoPeriodoContrato.h"
 
 #include "App.Adapter.Frame.BeneficiarioDependenteContrato.h"
 #include "App.Lib.ItemControl.h"
@@ -254,6 +256,32 @@ TEST(BeneficiarioDependenteContratoTest, ReadsByContractAndShowsTheShareWithFour
     EXPECT_EQ(row->LabelPercentualParticipacao->text(), QStringLiteral("12,5000"));
     EXPECT_EQ(row->LabelPessoa->text(), QStringLiteral("JOSÉ"));
     EXPECT_EQ(row->LabelParentesco->text(), QStringLiteral("FILHO"));
+}
+
+// Ids past 2,147,483,647 must survive the tables: every id and system-list column is 64-bit.
+TEST(ContractChildTablesTest, EveryIdColumnIsSixtyFourBit)
+{
+    std::vector<std::unique_ptr<TBasePresenter>> presenters;
+    presenters.push_back(TBasePresenter::Create<TDependenteContratoPresenter>());
+    presenters.push_back(TBasePresenter::Create<TBeneficiarioDependenteContratoPresenter>());
+    presenters.push_back(TBasePresenter::Create<TPlanoDependenteContratoPresenter>());
+    presenters.push_back(TBasePresenter::Create<TPlanoPeriodoContratoPresenter>());
+    for (const auto &presenter : presenters) {
+        const TMemTable &table = presenter->DataSetInfo();
+        int ids = 0;
+        for (int index = 0; index < table.FieldCount(); ++index) {
+            const TField *field = table.Fields(index);
+            const QString name = field->FieldName();
+            if (name == QStringLiteral("ID_REGISTRO")
+                || !(name.startsWith(QStringLiteral("ID_"))
+                     || name.startsWith(QStringLiteral("LISTA_"))))
+                continue;
+            ++ids;
+            EXPECT_EQ(field->DataType(), TFieldType::LargeInt)
+                << presenter->ClassName().toStdString() << " " << name.toStdString();
+        }
+        EXPECT_GE(ids, 4) << presenter->ClassName().toStdString();
+    }
 }
 
 } // namespace
