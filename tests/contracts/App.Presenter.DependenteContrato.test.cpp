@@ -228,6 +228,19 @@ TEST_F(DependenteContratoPresenterTest, SavedMemberKeepsTheLookupsTextsAndKinshi
               QStringLiteral("01"));
     EXPECT_EQ(table.FieldByName(QStringLiteral("DATA_NASCIMENTO"))->AsDateTime(),
               EncodeDate(1980, 3, 15));
+
+    // A person without a birth date is still a member: the row holds no date.
+    presenter->Clear(false, false);
+    presenter->IdRegistro = 0;
+    pessoa->setText(QStringLiteral("JOÃO SEM DATA"));
+    pessoaItem.Id = 41;
+    pessoaItem.OtherInfo.clear();
+    parentesco->setText(QStringLiteral("FILHO(A)"));
+    parentescoItem.Id = 2;
+    parentescoItem.OtherInfo = QStringLiteral("02");
+    presenter->Post();
+    ASSERT_TRUE(table.Locate(QStringLiteral("ID_PESSOA"), TFieldValue(std::int64_t(41))));
+    EXPECT_EQ(table.FieldByName(QStringLiteral("DATA_NASCIMENTO"))->AsDateTime(), TDateTime());
 }
 
 TEST(BeneficiarioDependenteContratoTest, ReadsByContractAndShowsTheShareWithFourDecimals)
