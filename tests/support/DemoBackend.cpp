@@ -2,6 +2,7 @@
 
 #include "Common.Lib.Crypt.h"
 
+#include <QDate>
 #include <QDir>
 #include <QMap>
 #include <QFile>
@@ -284,6 +285,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
     if (request.method == "POST" && path.size() == 2 && path.at(0) == QLatin1String("contrato")
         && path.at(1) != QLatin1String("complex"))
         return FakeReply::empty(200);
+    if (auto reply = planos(request, path))
+        return reply;
     return m_store.answer(request);
 }
 
@@ -965,6 +968,116 @@ QJsonObject DemoBackend::convenioComNomes(const QString &resource, QJsonObject r
             row.insert(QStringLiteral("servico"), text(named, "descricao"));
             row.insert(QStringLiteral("valorServico"), named.value(QStringLiteral("valor")));
         }
+    }
+    return row;
+}
+
+std::optional<FakeReply> DemoBackend::planos(const RecordedRequest &request,
+                                             const QStringList &path)
+{
+    static const QStringList recursos
+        = { QStringLiteral("/plano"),           QStringLiteral("/valor-plano"),
+            QStringLiteral("/dependente-plano"), QStringLiteral("/servico-dependente-plano"),
+            QStringLiteral("/carencia-plano"),   QStringLiteral("/servico-plano"),
+            QStringLiteral("/faixa-etaria-plano"), QStringLiteral("/adicional-contrato-plano"),
+            QStringLiteral("/convenio-plano"),   QStringLiteral("/vendedor-plano") };
+    if (request.method != "GET" || path.isEmpty() || !recursos.contains(u'/' + path.first()))
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (resource != QLatin1String("/plano") || path.size() > 1) {
+        std::optional<FakeReply> reply = m_store.answer(request);
+        if (!reply || reply->status != 200)
+            return reply;
+        return nomeados(std::move(*reply), [this, &resource](QJsonObject row) {
+            return planoComNomes(resource, std::move(row));
+        });
+    }
+    // The list: "Somente Ativos" ticked ("-1#SIM") leaves out the plans that have ended.
+    const QJsonObject filtro
+        = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
+    const bool somenteAtivos = text(filtro, "somenteAtivos").startsWith(QStringLiteral("-1"));
+    const QString search = QString::fromStdString(request.param("search").value_or(""));
+    QJsonArray rows;
+    for (const QJsonValue &value : m_store.rows(resource)) {
+        const QJsonObject row = planoComNomes(resource, value.toObject());
+        if ((!somenteAtivos || !row.value(QStringLiteral("isCancelado")).toBool())
+            && (search.isEmpty() || text(row, "descricao").contains(search, Qt::CaseInsensitive)))
+            rows.append(row);
+    }
+    if (rows.isEmpty())
+        return FakeReply::empty(304);
+    return FakeReply::json(toJson({ { QStringLiteral("total"), rows.size() },
+                                    { QStringLiteral("pages"), 1 },
+                                    { QStringLiteral("listHelper"), rows } }));
+}
+
+QJsonObject DemoBackend::planoComNomes(const QString &resource, QJsonObject row) const
+{
+    const QString listaSistema = QStringLiteral("/lista-sistema");
+    // A system-list entry's description (and code, under codigoMember) into member.
+    const auto lista = [this, &row, &listaSistema](
+                           const char *idMemberName, const char *member, const char *codigoMember) {
+        const auto found = this->row(listaSistema, idMember(row, idMemberName));
+        row.insert(QLatin1String(member), found ? text(*found, "descricao") : QString());
+        if (codigoMember)
+            row.insert(QLatin1String(codigoMember), found ? text(*found, "codigo") : QString());
+    };
+    const auto servicoDe = [this, &row](const char *nome, const char *valor) {
+        if (const auto found = this->row(servico, idMember(row, "idServico"))) {
+            row.insert(QLatin1String(nome), text(*found, "descricao"));
+            row.insert(QLatin1String(valor), found->value(QStringLiteral("valor")));
+        }
+    };
+    if (resource == QLatin1String("/plano")) {
+        lista("listaFormaCobranca", "formaCobranca", nullptr);
+        lista("listaTipoSequenciaParcelas", "tipoSequenciaParcelas", nullptr);
+        if (const auto motivo = this->row(QStringLiteral("/motivo"), idMember(row, "idMotivo")))
+            row.insert(QStringLiteral("motivo"), text(*motivo, "descricao"));
+        // The price of the latest date.
+        QString ultima;
+        for (const QJsonValue &value : m_store.rows(QStringLiteral("/valor-plano"))) {
+            const QJsonObject valor = value.toObject();
+            if (idMember(valor, "idPlano") == idOf(row) && text(valor, "data") >= ultima) {
+                ultima = text(valor, "data");
+                row.insert(QStringLiteral("valor"), valor.value(QStringLiteral("valor")));
+                row.insert(QStringLiteral("valorParcela"),
+                           valor.value(QStringLiteral("valorParcela")));
+            }
+        }
+        const QString fim = text(row, "dataFinal");
+        row.insert(QStringLiteral("isCancelado"),
+                   !fim.isEmpty() && !fim.startsWith(QStringLiteral("1899"))
+                       && fim <= QDate::currentDate().toString(Qt::ISODate));
+    } else if (resource == QLatin1String("/dependente-plano")
+               || resource == QLatin1String("/faixa-etaria-plano")) {
+        lista("listaParentesco", "parentesco", "codigoParentesco");
+    } else if (resource == QLatin1String("/carencia-plano")) {
+        if (const auto carencia = this->row(QStringLiteral("/carencia"), idMember(row, "idCarencia"))) {
+            row.insert(QStringLiteral("carencia"), text(*carencia, "descricao"));
+            row.insert(QStringLiteral("tipo"), text(*carencia, "tipo"));
+        }
+    } else if (resource == QLatin1String("/servico-plano")
+               || resource == QLatin1String("/servico-dependente-plano")) {
+        servicoDe("servico", "valor");
+        lista("listaTipoUtilizacao", "tipoUtilizacao", "codigoTipoUtilizacao");
+    } else if (resource == QLatin1String("/adicional-contrato-plano")) {
+        servicoDe("servico", "valorServico");
+        lista("listaTipoUtilizacao", "tipoUtilizacao", nullptr);
+        lista("listaCobrancaServico", "cobrancaServico", nullptr);
+        lista("listaTipoCobranca", "tipoCobranca", nullptr);
+        lista("listaBaixaAdicional", "baixaAdicional", nullptr);
+    } else if (resource == QLatin1String("/convenio-plano")) {
+        if (const auto convenio
+            = this->row(QStringLiteral("/convenio"), idMember(row, "idConvenio"))) {
+            const QJsonObject named = convenioComNomes(QStringLiteral("/convenio"), *convenio);
+            row.insert(QStringLiteral("convenio"), text(named, "pessoa"));
+            row.insert(QStringLiteral("descontoConvenio"), named.value(QStringLiteral("desconto")));
+            row.insert(QStringLiteral("segmento"), text(named, "segmento"));
+        }
+    } else if (resource == QLatin1String("/vendedor-plano")) {
+        if (const auto colaborador
+            = this->row(QStringLiteral("/colaborador"), idMember(row, "idColaborador")))
+            row.insert(QStringLiteral("vendedor"), text(*colaborador, "colaborador"));
     }
     return row;
 }

@@ -94,6 +94,10 @@ private:
     // adds to their rows.
     std::optional<FakeReply> convenios(const RecordedRequest &request, const QStringList &path);
     QJsonObject convenioComNomes(const QString &resource, QJsonObject row) const;
+    // The plans' list (only the active ones when the filter body asks) and record, and their
+    // child lists, with the names and current prices the back end adds to their rows.
+    std::optional<FakeReply> planos(const RecordedRequest &request, const QStringList &path);
+    QJsonObject planoComNomes(const QString &resource, QJsonObject row) const;
     // The users' calls: the password reset, the user's companies with their links and the names
     // the other child lists of a user (profiles, accounts, settlement methods) show.
     std::optional<FakeReply> usuarios(const RecordedRequest &request, const QStringList &path);

@@ -1,0 +1,5 @@
+#include "Common.Dto.ValorPlano.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TValorPlanoDto)
