@@ -1,7 +1,6 @@
 #include "App.Base.View.OperacaoContrato.h"
 
 #include "App.Lib.Exception.h"
-#include "App.Lib.FormContainer.h"
 #include "App.Lib.ManagerControls.h"
 #include "App.Lib.Message.Form.h"
 #include "App.Lib.Utils.h"
@@ -15,34 +14,13 @@
 #include "Shapes.h"
 #include "SysUtils.h"
 
-#include <QPointer>
 
 TFormBaseViewOperacaoContrato::TFormBaseViewOperacaoContrato(const QString &AClassName,
                                                              QWidget *AParent)
     : TFormBaseView(AClassName, AParent)
 {
     // The save button's strip at the bottom, the controls above it.
-    auto *layoutGravar = new TLayout(LayoutControlsForm, QStringLiteral("LayoutGravar"));
-    layoutGravar->setAlign(TAlignLayout::Bottom);
-    layoutGravar->setHeight(67);
-
-    RectangleGravar = new TRectangle(layoutGravar, QStringLiteral("RectangleGravar"));
-    RectangleGravar->setAlign(TAlignLayout::Right);
-    RectangleGravar->setSize(149, 51);
-    RectangleGravar->setMargins(0, 8, 16, 8);
-    RectangleGravar->setFillColor(0xFF3594C5);
-    RectangleGravar->setStrokeColor(TAlphaColors::Null);
-    RectangleGravar->setCursor(Qt::PointingHandCursor);
-    RectangleGravar->OnClick
-        = [this](QObject *) { TDravikHandleException::Guard([this] { RectangleGravarClick(); }); };
-
-    LabelGravar = new TLabel(RectangleGravar, QStringLiteral("LabelGravar"));
-    LabelGravar->setAlign(TAlignLayout::Client);
-    LabelGravar->setHorzAlign(TTextAlign::Center);
-    LabelGravar->setFontColor(TAlphaColors::White);
-    LabelGravar->setFontSize(18);
-    LabelGravar->setText(QStringLiteral("Gravar"));
-    LabelGravar->setHitTest(false);
+    RectangleGravar = AddGravarButton(LabelGravar, [this] { RectangleGravarClick(); });
 
     LayoutCampos = new TLayout(LayoutControlsForm, QStringLiteral("LayoutCampos"));
     LayoutCampos->setAlign(TAlignLayout::Client);
@@ -85,20 +63,10 @@ bool TFormBaseViewOperacaoContrato::confirmar(const QString &AOperacao)
 void TFormBaseViewOperacaoContrato::runOperacao(std::function<void()> AWork,
                                                 std::function<void(bool AFalhou)> ADone)
 {
-    // Each operation keeps the wait screen it showed, so overlapping ones never close another's.
-    auto overlay = std::make_shared<std::unique_ptr<TFormContainer>>();
+    // A refusal raised by the work is shown here, as the work's own message, and counts as a
+    // failure for ADone.
     auto falhou = std::make_shared<bool>(false);
-    const QPointer<TFormBaseViewOperacaoContrato> self(this);
-    TUtils::CustomThread(
-        [overlay, self] {
-            *overlay = TFormContainer::New();
-            (*overlay)->Execute();
-            if (self) {
-                self->AniIndicatorLoading->raise();
-                self->AniIndicatorLoading->setEnabled(true);
-                self->AniIndicatorLoading->setVisible(true);
-            }
-        },
+    RunLongActionThen(
         [work = std::move(AWork), falhou] {
             try {
                 work();
@@ -108,18 +76,8 @@ void TFormBaseViewOperacaoContrato::runOperacao(std::function<void()> AWork,
                     ExceptionMessage(std::current_exception(), QStringLiteral("ERROR:")));
             }
         },
-        [overlay, self, falhou, done = std::move(ADone)](bool AError) {
-            if (self) {
-                self->AniIndicatorLoading->setEnabled(false);
-                self->AniIndicatorLoading->setVisible(false);
-                self->AniIndicatorLoading->lower();
-            }
-            overlay->reset();
-            if (self && done)
+        [falhou, done = std::move(ADone)](bool AError) {
+            if (done)
                 done(AError || *falhou);
-        },
-        [](const TWorkerThread &sender) {
-            TAppUtils::HandleTerminateThread(sender.FatalException());
-        },
-        [](const QString &message) { TAppUtils::UtilsException(message); });
+        });
 }

@@ -1,6 +1,7 @@
 #include "App.Base.Form.View.h"
 
 #include "App.Lib.Application.h"
+#include "App.Lib.Exception.h"
 #include "App.Lib.FormContainer.h"
 #include "App.Lib.ImageList.h"
 #include "App.Lib.Theme.h"
@@ -168,6 +169,15 @@ void TFormBaseView::ShowMessageBottom(const QString &AText, int AMilliseconds)
 
 void TFormBaseView::RunLongAction(std::function<void()> AWork, std::function<void()> ADone)
 {
+    RunLongActionThen(std::move(AWork), [done = std::move(ADone)](bool AFailed) {
+        if (!AFailed && done)
+            done();
+    });
+}
+
+void TFormBaseView::RunLongActionThen(std::function<void()> AWork,
+                                      std::function<void(bool AFailed)> ADone)
+{
     // Each action keeps the overlay it showed, so overlapping actions never close another's.
     auto overlay = std::make_shared<std::unique_ptr<TFormContainer>>();
     const QPointer<TFormBaseView> self(this);
@@ -189,11 +199,38 @@ void TFormBaseView::RunLongAction(std::function<void()> AWork, std::function<voi
                 self->AniIndicatorLoading->lower();
             }
             overlay->reset();
-            if (!AError && self && done)
-                done();
+            if (self && done)
+                done(AError);
         },
         [](const TWorkerThread &sender) {
             TAppUtils::HandleTerminateThread(sender.FatalException());
         },
         [](const QString &message) { TAppUtils::UtilsException(message); });
+}
+
+TRectangle *TFormBaseView::AddGravarButton(TLabel *&ALabel, std::function<void()> AClick)
+{
+    auto *layoutGravar = new TLayout(LayoutControlsForm, QStringLiteral("LayoutGravar"));
+    layoutGravar->setAlign(TAlignLayout::Bottom);
+    layoutGravar->setHeight(67);
+
+    auto *button = new TRectangle(layoutGravar, QStringLiteral("RectangleGravar"));
+    button->setAlign(TAlignLayout::Right);
+    button->setSize(149, 51);
+    button->setMargins(0, 8, 16, 8);
+    button->setFillColor(0xFF3594C5);
+    button->setStrokeColor(TAlphaColors::Null);
+    button->setCursor(Qt::PointingHandCursor);
+    button->OnClick = [click = std::move(AClick)](QObject *) {
+        TDravikHandleException::Guard([&click] { click(); });
+    };
+
+    ALabel = new TLabel(button, QStringLiteral("LabelGravar"));
+    ALabel->setAlign(TAlignLayout::Client);
+    ALabel->setHorzAlign(TTextAlign::Center);
+    ALabel->setFontColor(TAlphaColors::White);
+    ALabel->setFontSize(18);
+    ALabel->setText(QStringLiteral("Gravar"));
+    ALabel->setHitTest(false);
+    return button;
 }

@@ -67,6 +67,12 @@ protected:
     // fail, ADone on the main thread. A failure of AWork is shown through
     // TDravikHandleException once the overlay is gone. Returns at once.
     void RunLongAction(std::function<void()> AWork, std::function<void()> ADone = {});
+    // The same, but ADone runs whether AWork failed or not and is told which (a failure of AWork
+    // is still shown); it does not run once the window is gone.
+    void RunLongActionThen(std::function<void()> AWork, std::function<void(bool AFailed)> ADone);
+    // The "Gravar" button at the right of a strip at the bottom of LayoutControlsForm, running
+    // AClick (guarded: a failure is shown) when clicked; ALabel receives its caption.
+    TRectangle *AddGravarButton(TLabel *&ALabel, std::function<void()> AClick);
 
 private:
     QTimer *m_timerMessageBottom;

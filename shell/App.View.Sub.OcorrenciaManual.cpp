@@ -46,27 +46,7 @@ TFormSubViewOcorrenciaManual::TFormSubViewOcorrenciaManual(QWidget *AParent)
     LabelTitleOcorrencia->setText(QStringLiteral("OCORRÊNCIA"));
 
     // The save button's strip, so that the memo takes all the room above it.
-    auto *layoutGravar = new TLayout(LayoutControlsForm, QStringLiteral("LayoutGravar"));
-    layoutGravar->setAlign(TAlignLayout::Bottom);
-    layoutGravar->setHeight(67);
-
-    RectangleGravar = new TRectangle(layoutGravar, QStringLiteral("RectangleGravar"));
-    RectangleGravar->setAlign(TAlignLayout::Right);
-    RectangleGravar->setSize(149, 51);
-    RectangleGravar->setMargins(0, 8, 16, 8);
-    RectangleGravar->setFillColor(0xFF3594C5);
-    RectangleGravar->setStrokeColor(TAlphaColors::Null);
-    RectangleGravar->setCursor(Qt::PointingHandCursor);
-    RectangleGravar->OnClick
-        = [this](QObject *) { TDravikHandleException::Guard([this] { RectangleGravarClick(); }); };
-
-    LabelGravar = new TLabel(RectangleGravar, QStringLiteral("LabelGravar"));
-    LabelGravar->setAlign(TAlignLayout::Client);
-    LabelGravar->setHorzAlign(TTextAlign::Center);
-    LabelGravar->setFontColor(TAlphaColors::White);
-    LabelGravar->setFontSize(18);
-    LabelGravar->setText(QStringLiteral("Gravar"));
-    LabelGravar->setHitTest(false);
+    RectangleGravar = AddGravarButton(LabelGravar, [this] { RectangleGravarClick(); });
 
     MemoOcorrencia = new TMemo(LayoutControlsForm, QStringLiteral("MemoOcorrencia"));
     MemoOcorrencia->setAlign(TAlignLayout::Client);
