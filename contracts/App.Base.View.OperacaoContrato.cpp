@@ -43,16 +43,6 @@ void TFormBaseViewOperacaoContrato::FormCreate()
     FPresenter->ManagerControls().Clear();
 }
 
-QString TFormBaseViewOperacaoContrato::textoMemo(const TMemo &AMemo)
-{
-    if (AMemo.text().isEmpty())
-        return QString();
-    QString texto;
-    for (const QString &linha : AMemo.lines())
-        texto += linha + QStringLiteral("\r\n");
-    return texto;
-}
-
 bool TFormBaseViewOperacaoContrato::confirmar(const QString &AOperacao)
 {
     return TAppUtils::MessageSystem(

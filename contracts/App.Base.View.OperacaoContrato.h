@@ -30,10 +30,6 @@ public:
 
     TBasePresenter &Presenter() const { return *FPresenter; }
 
-    // The memo's value in a request: its lines, each ended by a line break; empty for an empty
-    // memo.
-    static QString textoMemo(const TMemo &AMemo);
-
 protected:
     TFormBaseViewOperacaoContrato(const QString &AClassName, QWidget *AParent);
 

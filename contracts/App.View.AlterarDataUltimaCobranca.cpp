@@ -63,7 +63,7 @@ void TFormViewAlterarDataUltimaCobranca::RectangleGravarClick()
     auto alteracao = std::make_shared<TAlterarDataUltimaCobrancaImportacaoContratoDto>();
     alteracao->Id = FPresenter->FindItemControl(QStringLiteral("EditContrato"))->Id;
     alteracao->Data = DateEditData->date();
-    alteracao->OcorrenciaManual = textoMemo(*MemoJustificativa);
+    alteracao->OcorrenciaManual = MemoJustificativa->linesText();
     const QPointer<TFormViewAlterarDataUltimaCobranca> self(this);
     runOperacao(
         [alteracao] {

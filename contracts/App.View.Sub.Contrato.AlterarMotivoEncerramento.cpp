@@ -56,7 +56,7 @@ void TFormSubViewContratoAlterarMotivoEncerramento::fillListControl()
 
 void TFormSubViewContratoAlterarMotivoEncerramento::RectangleGravarClick()
 {
-    const QString ocorrencia = textoMemo(*MemoOcorrencia);
+    const QString ocorrencia = MemoOcorrencia->linesText();
     if (ocorrencia.isEmpty())
         throw Exception(
             Format(QStringLiteral("WARNING:É necessário preencher o campo %s para prosseguir."),

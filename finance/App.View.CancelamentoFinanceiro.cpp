@@ -34,16 +34,6 @@ const QString CancelamentoFinanceiroTodos = QStringLiteral(
     "QUESTION:Nenhum contrato ou carteira informado: serão canceladas as parcelas de todos os "
     "contratos nas competências informadas. Confirma?");
 
-// A memo's value in a request: its lines, each ended by a line break; nothing for an empty memo.
-QString cancelamentoFinanceiroMemoText(const QString &AText)
-{
-    if (AText.isEmpty())
-        return QString();
-    QString text;
-    for (const QString &line : AText.split(u'\n'))
-        text += line + QStringLiteral("\r\n");
-    return text;
-}
 
 } // namespace
 
@@ -192,7 +182,7 @@ void TFormViewCancelamentoFinanceiro::RectangleGerarClick()
         body->Contratos->push_back(contrato->Id);
     if (!carteira->IsEmpty())
         body->Carteiras->push_back(carteira->Id);
-    body->Observacao = cancelamentoFinanceiroMemoText(MemoObservacao->text());
+    body->Observacao = MemoObservacao->linesText();
     body->SomenteParcelasAbertas = FIsSomenteParcelasAbertas;
 
     FCloseForm = false;

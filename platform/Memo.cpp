@@ -31,6 +31,14 @@ QStringList TMemo::lines() const
     return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
 
+QString TMemo::linesText() const
+{
+    QString text;
+    for (const QString &line : lines())
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
 void TMemo::setLines(const QStringList &lines)
 {
     setText(lines.join(u'\n'));

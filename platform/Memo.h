@@ -23,6 +23,9 @@ public:
     void setText(const QString &text);
     QStringList lines() const;
     void setLines(const QStringList &lines);
+    // The lines as one text, each ended by CR LF (how a memo's value travels in a request);
+    // empty for an empty memo.
+    QString linesText() const;
 
     // Limits and case apply to what the user types or pastes; 0 is no limit.
     int maxLength() const { return m_maxLength; }

@@ -166,8 +166,9 @@ TEST_P(ContratoActionTest, SendsTheRequestAndHandlesTheReply)
         EXPECT_FALSE(request->hasParam("search"));
         EXPECT_FALSE(request->hasParam("fix-filter"));
     }
-    if (std::string(row.method) == "DELETE")
+    if (std::string(row.method) == "DELETE") {
         EXPECT_EQ(request->header("name_class"), "TContratoComplexPost");
+    }
 }
 
 const char *const kMotivoBody = R"({"ocorrenciaManual":"Pedido do titular","idMotivo":3,)";
@@ -219,7 +220,7 @@ const ContratoActionCase contratoActionCases[] = {
       atualizarOrdem,
       "POST",
       "/contrato/atualizar-ordem-cobranca",
-      FakeReply { 500, "<html><body>Internal Server Error</body></html>", "text/html" },
+      FakeReply { 500, "<html><body>Internal Server Error</body></html>", "text/html", {} },
       30000,
       "false",
       { "ERROR:Resposta inválida do servidor (status 500)." },

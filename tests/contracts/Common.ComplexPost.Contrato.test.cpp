@@ -96,9 +96,10 @@ TEST(ContratoComplexPostTest, ClearedBodyFilledAgainWritesOnlyTheNewChildren)
     EXPECT_EQ(contrato.Codigo, 0);
     const QJsonObject cleared = contratoJsonOf(contrato);
     for (auto it = cleared.begin(); it != cleared.end(); ++it) {
-        if (it.value().isObject())
+        if (it.value().isObject()) {
             EXPECT_TRUE(listOf(cleared, it.key().toLatin1().constData()).isEmpty())
                 << it.key().toStdString();
+        }
     }
 
     contrato.DependenteContratos->push_back(dependenteWithChildren(3));

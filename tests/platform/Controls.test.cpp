@@ -228,8 +228,11 @@ TEST(MemoTest, KeepsLinesLimitAndCase)
     memo.setLines({ QStringLiteral("um"), QStringLiteral("dois") });
     EXPECT_EQ(memo.text(), QStringLiteral("um\ndois"));
     EXPECT_EQ(memo.lines().size(), 2);
+    // A memo's value in a request: every line ended by CR LF, nothing for an empty memo.
+    EXPECT_EQ(memo.linesText(), QStringLiteral("um\r\ndois\r\n"));
 
     memo.setText(QString());
+    EXPECT_EQ(memo.linesText(), QString());
     memo.setUpperCase(true);
     memo.setMaxLength(4);
     typeText(&memo, QStringLiteral("abcdef"));
