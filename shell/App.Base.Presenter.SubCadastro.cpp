@@ -3,6 +3,8 @@
 #include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
 #include "Common.Lib.Utils.h"
+#include "Edit.h"
+#include "MemTable.h"
 #include "SysUtils.h"
 
 #include <exception>
@@ -289,3 +291,16 @@ void TBaseSubCadastroPresenter::consistItemControlSave(TItemControl *, QStringLi
 void TBaseSubCadastroPresenter::deleteChildRecords(std::int64_t) { }
 
 void TBaseSubCadastroPresenter::afterUpdateInfoRegistroFK() { }
+
+void TBaseSubCadastroPresenter::SetColumnsFromControl(const QString &AControl,
+                                                      const QString &AColumnText,
+                                                      const QString &AColumnOtherInfo)
+{
+    const TItemControl *item = FindItemControl(AControl);
+    const auto *edit = item ? qobject_cast<const TEdit *>(item->Control()) : nullptr;
+    if (!edit)
+        return;
+    DataSetInfo().FieldByName(AColumnText)->SetAsString(edit->text());
+    if (!AColumnOtherInfo.isEmpty())
+        DataSetInfo().FieldByName(AColumnOtherInfo)->SetAsString(item->OtherInfo);
+}

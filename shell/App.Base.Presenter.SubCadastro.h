@@ -55,6 +55,12 @@ protected:
     virtual void deleteChildRecords(std::int64_t AId);
     // Before the saved row is posted: fill the row's display columns from the controls.
     virtual void afterUpdateInfoRegistroFK();
+    // For afterUpdateInfoRegistroFK: the text the bound edit AControl shows goes to the row's
+    // column AColumnText and, when AColumnOtherInfo is given, the binding's other information (a
+    // lookup's code) to that column. Nothing when no such edit is bound.
+    void SetColumnsFromControl(const QString &AControl,
+                               const QString &AColumnText,
+                               const QString &AColumnOtherInfo = {});
 
 private:
     // The property names the bound controls write into the entity, in upper case.

@@ -91,6 +91,10 @@ private:
     // The users' calls: the password reset, the user's companies with their links and the names
     // the other child lists of a user (profiles, accounts, settlement methods) show.
     std::optional<FakeReply> usuarios(const RecordedRequest &request, const QStringList &path);
+    // The rows of the commission tables' and commission models' child lists, with the names of
+    // their system-list rows, functions and commission tables.
+    std::optional<FakeReply> comissoes(const RecordedRequest &request, const QStringList &path);
+    QJsonObject comissaoComNomes(const QString &resource, QJsonObject row) const;
     // Every company (the seed's and those registered since), each with the user's link or none.
     FakeReply usuarioEmpresas(qint64 idUsuario) const;
     QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;
