@@ -133,7 +133,8 @@ protected:
     TFormSubCadastroFaixaComissao *faixas = nullptr;
 };
 
-TEST_F(FormCadastroComissaoTest, OpeningATableReadsTimeBandsThenBandsAndHangsEachBandUnderItsTimeBand)
+TEST_F(FormCadastroComissaoTest,
+       OpeningATableReadsTimeBandsThenBandsAndHangsEachBandUnderItsTimeBand)
 {
     openTable();
     QStringList reads;
