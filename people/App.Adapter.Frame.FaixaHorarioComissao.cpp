@@ -6,9 +6,9 @@ TFaixaHorarioComissaoFrameAdapter::TFaixaHorarioComissaoFrameAdapter(QWidget *AO
 {
     AddField(LabelTitleHoraInicial,
              LabelHoraInicial,
-             { u"HoraInicial", u"Hora Inícial:", 8, 96, 42, u"HORA_INICIAL" });
+             { u"HoraInicial", u"Hora Inícial:", 184, 270, 42, u"HORA_INICIAL" });
     AddField(LabelTitleHoraFinal,
              LabelHoraFinal,
-             { u"HoraFinal", u"Hora Final:", 184, 260, 42, u"HORA_FINAL" });
+             { u"HoraFinal", u"Hora Final:", 408, 484, 42, u"HORA_FINAL" });
     SetupLabels();
 }
