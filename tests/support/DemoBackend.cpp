@@ -287,6 +287,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return FakeReply::empty(200);
     if (auto reply = planos(request, path))
         return reply;
+    if (auto reply = comissoes(request, path))
+        return reply;
     return m_store.answer(request);
 }
 
@@ -1078,6 +1080,59 @@ QJsonObject DemoBackend::planoComNomes(const QString &resource, QJsonObject row)
         if (const auto colaborador
             = this->row(QStringLiteral("/colaborador"), idMember(row, "idColaborador")))
             row.insert(QStringLiteral("vendedor"), text(*colaborador, "colaborador"));
+    }
+    return row;
+}
+
+std::optional<FakeReply> DemoBackend::comissoes(const RecordedRequest &request,
+                                                const QStringList &path)
+{
+    if (request.method != "GET" || path.isEmpty())
+        return std::nullopt;
+    const QString resource = u'/' + path.first();
+    if (resource != QLatin1String("/faixa-comissao")
+        && resource != QLatin1String("/comissao-funcao")
+        && resource != QLatin1String("/tipo-comissao-funcao")
+        && resource != QLatin1String("/faixa-parcela-tipo-comissao"))
+        return std::nullopt;
+    auto reply = m_store.answer(request);
+    if (!reply)
+        return std::nullopt;
+    return nomeados(std::move(*reply), [this, &resource](QJsonObject row) {
+        return comissaoComNomes(resource, std::move(row));
+    });
+}
+
+QJsonObject DemoBackend::comissaoComNomes(const QString &resource, QJsonObject row) const
+{
+    // "listaTipoComissao" gives "tipoComissao" and "codigoTipoComissao".
+    const auto lista = [this, &row](const char *AMember) {
+        const QString member = QLatin1String(AMember);
+        QString nome = member.mid(5);
+        if (const auto item = this->row(QStringLiteral("/lista-sistema"), idMember(row, AMember))) {
+            row.insert(QStringLiteral("codigo") + nome, text(*item, "codigo"));
+            nome[0] = nome.at(0).toLower();
+            row.insert(nome, text(*item, "descricao"));
+        }
+    };
+    const auto descricao
+        = [this, &row](const char *AResource, const char *AMember, const char *ANome) {
+              if (const auto found = this->row(QLatin1String(AResource), idMember(row, AMember)))
+                  row.insert(QLatin1String(ANome), text(*found, "descricao"));
+          };
+    if (resource == QLatin1String("/faixa-comissao")) {
+        lista("listaTipoComissao");
+    } else if (resource == QLatin1String("/comissao-funcao")) {
+        descricao("/funcao", "idFuncao", "funcao");
+    } else if (resource == QLatin1String("/tipo-comissao-funcao")) {
+        for (const char *member : { "listaTipoComissao",
+                                    "listaCategoriaRealizacao",
+                                    "listaOrigemCalculoComissao",
+                                    "listaBaseComissao" })
+            lista(member);
+    } else {
+        lista("listaFormaRecebimento");
+        descricao("/comissao", "idComissao", "comissao");
     }
     return row;
 }

@@ -105,6 +105,10 @@ private:
     // members of the teams, and the reasons, with the names the back end joins to their rows.
     std::optional<FakeReply> colaboradores(const RecordedRequest &request, const QStringList &path);
     QJsonObject colaboradorComNomes(const QString &resource, QJsonObject row) const;
+    // The rows of the commission tables' and commission models' child lists, with the names of
+    // their system-list rows, functions and commission tables.
+    std::optional<FakeReply> comissoes(const RecordedRequest &request, const QStringList &path);
+    QJsonObject comissaoComNomes(const QString &resource, QJsonObject row) const;
     // Every company (the seed's and those registered since), each with the user's link or none.
     FakeReply usuarioEmpresas(qint64 idUsuario) const;
     QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;
