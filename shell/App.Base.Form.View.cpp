@@ -1,8 +1,12 @@
 #include "App.Base.Form.View.h"
 
 #include "App.Lib.Application.h"
+#include "App.Lib.FormContainer.h"
 #include "App.Lib.ImageList.h"
 #include "App.Lib.Theme.h"
+#include "App.Lib.Utils.h"
+
+#include "Common.Lib.Utils.h"
 
 #include "Align.h"
 #include "AniIndicator.h"
@@ -158,4 +162,35 @@ void TFormBaseView::ShowMessageBottom(const QString &AText, int AMilliseconds)
     // On screen at once: the callers copy to the clipboard and stop.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_timerMessageBottom->start(AMilliseconds);
+}
+
+void TFormBaseView::runWithOverlay(std::function<void()> work, std::function<void()> done)
+{
+    auto overlay = std::make_shared<std::unique_ptr<TFormContainer>>();
+    const QPointer<TFormBaseView> self(this);
+    TUtils::CustomThread(
+        [overlay, self] {
+            *overlay = TFormContainer::New();
+            (*overlay)->Execute();
+            if (self) {
+                self->AniIndicatorLoading->raise();
+                self->AniIndicatorLoading->setEnabled(true);
+                self->AniIndicatorLoading->setVisible(true);
+            }
+        },
+        std::move(work),
+        [overlay, self, done = std::move(done)](bool AError) {
+            if (self) {
+                self->AniIndicatorLoading->setEnabled(false);
+                self->AniIndicatorLoading->setVisible(false);
+                self->AniIndicatorLoading->lower();
+            }
+            overlay->reset();
+            if (!AError && self && done)
+                done();
+        },
+        [](const TWorkerThread &sender) {
+            TAppUtils::HandleTerminateThread(sender.FatalException());
+        },
+        [](const QString &message) { TAppUtils::UtilsException(message); });
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class TAniIndicator;
 class TItemControl;
 class TLabel;
@@ -60,6 +62,10 @@ protected:
 
     // The creation of TFormBase, then the title from the caption; the bottom notice hidden.
     void FormCreate() override;
+    // The wait overlay and the busy indicator around a worker's call: `work` runs on the worker
+    // (it touches no widget), `done` on the main thread after it when it did not fail. Each call
+    // keeps the overlay it showed, so overlapping calls never close each other's.
+    void runWithOverlay(std::function<void()> work, std::function<void()> done);
 
 private:
     QTimer *m_timerMessageBottom;

@@ -95,39 +95,6 @@ void TFormSubViewOcorrenciaManual::SetSomenteLeitura(bool Value)
                                         : QStringLiteral("OCORRÊNCIA MANUAL"));
 }
 
-void TFormSubViewOcorrenciaManual::runWithOverlay(std::function<void()> work,
-                                                  std::function<void()> done)
-{
-    // Each action keeps the overlay it showed, so overlapping actions never close another's.
-    auto overlay = std::make_shared<std::unique_ptr<TFormContainer>>();
-    const QPointer<TFormSubViewOcorrenciaManual> self(this);
-    TUtils::CustomThread(
-        [overlay, self] {
-            *overlay = TFormContainer::New();
-            (*overlay)->Execute();
-            if (self) {
-                self->AniIndicatorLoading->raise();
-                self->AniIndicatorLoading->setEnabled(true);
-                self->AniIndicatorLoading->setVisible(true);
-            }
-        },
-        std::move(work),
-        [overlay, self, done = std::move(done)](bool AError) {
-            if (self) {
-                self->AniIndicatorLoading->setEnabled(false);
-                self->AniIndicatorLoading->setVisible(false);
-                self->AniIndicatorLoading->lower();
-            }
-            overlay->reset();
-            if (!AError && self && done)
-                done();
-        },
-        [](const TWorkerThread &sender) {
-            TAppUtils::HandleTerminateThread(sender.FatalException());
-        },
-        [](const QString &message) { TAppUtils::UtilsException(message); });
-}
-
 void TFormSubViewOcorrenciaManual::RectangleGravarClick()
 {
     const QString text = MemoOcorrencia->text();

@@ -49,10 +49,6 @@ public:
     void ApplyThemeApp() override;
 
 private:
-    // The wait overlay and the busy indicator around a worker's call of the presenter; `work`
-    // runs on the worker, `done` on the main thread after it when it did not fail.
-    void runWithOverlay(std::function<void()> work, std::function<void()> done);
-
     std::int64_t FIdObjeto = 0;
     QString FNomeClasse;
     bool FSomenteLeitura = false;
