@@ -7,6 +7,7 @@
 #include "MemTable.h"
 #include "SysUtils.h"
 
+#include <unordered_map>
 #include <vector>
 
 ZUNTA_REGISTER_PRESENTER(TOrdemContratoCarteiraPresenter)
@@ -43,6 +44,34 @@ void gravarOrdem(TMemTable &ADataSet, std::int64_t AIdRegistro, int AOrdem)
     ADataSet.Post();
 }
 
+// Many orders at once: the index is put aside while the rows are written in table order and
+// rebuilt once, so renumbering the whole table costs one sort and not one re-sort per row.
+void gravarOrdens(TMemTable &ADataSet, const std::vector<TContratoOrdem> &AOrdens)
+{
+    if (AOrdens.size() <= 2) {
+        for (const TContratoOrdem &row : AOrdens)
+            gravarOrdem(ADataSet, row.IdRegistro, row.Ordem);
+        return;
+    }
+    std::unordered_map<std::int64_t, int> novas;
+    novas.reserve(AOrdens.size());
+    for (const TContratoOrdem &row : AOrdens)
+        novas[row.IdRegistro] = row.Ordem;
+    const QString index = ADataSet.IndexFieldNames();
+    ADataSet.SetIndexFieldNames(QString());
+    const TField *id = ADataSet.FieldByName(kIdRegistro);
+    TField *ordem = ADataSet.FieldByName(kOrdem);
+    for (ADataSet.First(); !ADataSet.Eof(); ADataSet.Next()) {
+        const auto nova = novas.find(id->AsLargeInt());
+        if (nova == novas.end())
+            continue;
+        ADataSet.Edit();
+        ordem->SetAsInteger(nova->second);
+        ADataSet.Post();
+    }
+    ADataSet.SetIndexFieldNames(index);
+}
+
 // The edit's value as a whole number; empty or unreadable text is 0.
 int valorEdit(const TEdit *AEdit)
 {
@@ -63,10 +92,11 @@ void OrdenarContratosCarteira(TMemTable &ADataSet)
     // Numbering moves a row out of the filtered view, so the rows are taken first.
     ADataSet.SetFilter(QStringLiteral("ORDEM_COBRANCA < 1"));
     ADataSet.SetFiltered(true);
-    const std::vector<TContratoOrdem> semOrdem = sequenciaOrdem(ADataSet);
+    std::vector<TContratoOrdem> semOrdem = sequenciaOrdem(ADataSet);
     ADataSet.SetFiltered(false);
-    for (const TContratoOrdem &row : semOrdem)
-        gravarOrdem(ADataSet, row.IdRegistro, ++proxima);
+    for (TContratoOrdem &row : semOrdem)
+        row.Ordem = ++proxima;
+    gravarOrdens(ADataSet, semOrdem);
     ADataSet.First();
 }
 
@@ -131,8 +161,7 @@ AlterarOrdemContratoCarteira(TMemTable &ADataSet, std::int64_t AIdRegistro, int 
             antes = row.Ordem;
         }
     }
-    for (const TContratoOrdem &row : novas)
-        gravarOrdem(ADataSet, row.IdRegistro, row.Ordem);
+    gravarOrdens(ADataSet, novas);
     return TOrdemAlterada::Alterada;
 }
 
