@@ -96,6 +96,13 @@ void TContratoPresenter::afterClear()
     OcorrenciaManual.clear();
 }
 
+bool TContratoPresenter::AtualizarOrdemContratos(TMemTable &ADataSet)
+{
+    TObjectList<TContratoDto> contratos;
+    AppendDataSetRows(&ADataSet, contratos);
+    return service().AtualizarOrdemContratos(contratos);
+}
+
 bool TContratoPresenter::filtroPreenchido() const
 {
     const TContratoFilterClass *criterios = filter();

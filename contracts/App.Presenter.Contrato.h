@@ -2,6 +2,7 @@
 
 #include "App.Base.Presenter.Of.h"
 #include "App.Lib.Pesquisa.Catalogo.h"
+#include "App.Presenter.OrdemContratoCarteira.h"
 #include "App.Service.Contrato.h"
 #include "Common.ComplexPost.Contrato.h"
 #include "Common.Dto.Contrato.h"
@@ -25,7 +26,8 @@ class TContratoPresenter final : public TCadastroPresenterOf<TContratoComplexPos
                                                              TContratoDto,
                                                              TContratoService,
                                                              TContratoFilterClass>,
-                                 public IPesquisaContratoPresenter
+                                 public IPesquisaContratoPresenter,
+                                 public IOrdemContratoCarteiraContratoPresenter
 {
 public:
     TContratoPresenter();
@@ -51,6 +53,10 @@ public:
     QString OcorrenciaManual;
     // Set by the collection-order window: its searches are never refused.
     bool OrdenacaoCarteira = false;
+    // The portfolio's contract-order view: its search takes texts of any length, and its table
+    // (every row, each ORDEM_COBRANCA with it) is stored in one request.
+    void SetOrdenacaoCarteira(bool AValue) override { OrdenacaoCarteira = AValue; }
+    bool AtualizarOrdemContratos(TMemTable &ADataSet) override;
 
     // The sub-forms' tables (not owned).
     TMemTable *DataSetDependenteContrato() const { return m_dataSetDependenteContrato; }

@@ -583,6 +583,12 @@ void TMemTable::Post()
         m_buffer.clear();
         m_modified = false;
         m_state = TDataSetState::Browse;
+        // A record still in order between its neighbours stays put: a walk that edits every
+        // row then costs no shifting of the view.
+        const std::size_t at = std::size_t(m_current);
+        if (passesFilter(*posted) && (at == 0 || before(m_view[at - 1], posted))
+            && (at + 1 == m_view.size() || before(posted, m_view[at + 1])))
+            return;
         m_view.erase(m_view.begin() + m_current);
         if (!placeInView(posted)) {
             // Edited out of the filter: the record that followed it takes its place.

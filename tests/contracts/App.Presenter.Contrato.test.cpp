@@ -11,6 +11,7 @@
 #include "support/FakeConnection.h"
 #include "support/PresenterContract.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestTexts.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -147,6 +148,34 @@ TEST_F(ContratoPresenterTest, OnlyTrueRestrictsToActiveContracts)
     presenter->SetFiltrarApenasAtivo(true);
     ASSERT_NE(presenter->filter(), nullptr);
     EXPECT_EQ(presenter->filter()->ApenasContratosAtivos, QStringLiteral("-1#SIM"));
+}
+
+TEST_F(ContratoPresenterTest, PortfolioOrderViewSearchesAnyTextAndStoresEveryRowsOrder)
+{
+    // The order view knows the presenter only through its interface.
+    auto *ordem = dynamic_cast<IOrdemContratoCarteiraContratoPresenter *>(presenter.get());
+    ASSERT_NE(ordem, nullptr);
+    backend.on("GET",
+               "/contrato",
+               FakeReply::json(R"({"total":2,"pages":1,"listHelper":[)"
+                               R"({"id":5,"ordemCobranca":2},{"id":6,"ordemCobranca":1}]})"));
+    ordem->SetOrdenacaoCarteira(true);
+    EXPECT_EQ(pesquisar(QStringLiteral("A")), QString());
+    TMemTable &table = presenter->DataSetInfo();
+    ASSERT_EQ(table.RecordCount(), 2);
+    table.First();
+    table.Edit();
+    table.FieldByName(QStringLiteral("ORDEM_COBRANCA"))->SetAsInteger(3);
+    table.Post();
+
+    backend.on("POST", "/contrato/atualizar-ordem-cobranca", FakeReply::empty(200));
+    EXPECT_TRUE(ordem->AtualizarOrdemContratos(table));
+    const auto post = backend.last("POST", "/contrato/atualizar-ordem-cobranca");
+    ASSERT_TRUE(post);
+    EXPECT_NE(post->body.find(R"("id":5)"), std::string::npos) << post->body;
+    EXPECT_NE(post->body.find(R"("ordemCobranca":3)"), std::string::npos) << post->body;
+    EXPECT_NE(post->body.find(R"("id":6)"), std::string::npos) << post->body;
+    EXPECT_EQ(dialogs.messageTexts(), QStringList { kSuccess });
 }
 
 TEST_F(ContratoPresenterTest, ClearingForgetsRemovedChildrenPasswordResetsAndTheOccurrence)

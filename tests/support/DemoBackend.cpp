@@ -789,7 +789,9 @@ std::optional<FakeReply> DemoBackend::colaboradores(const RecordedRequest &reque
         && resource != QLatin1String("/funcao-colaborador-empresa")
         && resource != QLatin1String("/equipe-colaborador-empresa")
         && resource != QLatin1String("/colaborador-equipe")
-        && resource != QLatin1String("/motivo"))
+        && resource != QLatin1String("/motivo") && resource != QLatin1String("/carteira")
+        && resource != QLatin1String("/colaborador-carteira")
+        && resource != QLatin1String("/bairro-carteira"))
         return std::nullopt;
     std::optional<FakeReply> reply = m_store.answer(request);
     if (!reply || reply->status != 200)
@@ -865,8 +867,24 @@ QJsonObject DemoBackend::colaboradorComNomes(const QString &resource, QJsonObjec
             fill("tipoMotivo", text(*tipo, "descricao"));
             fill("codigoTipoMotivo", text(*tipo, "codigo"));
         }
-    } else if (resource == QLatin1String("/colaborador-equipe")) {
+    } else if (resource == QLatin1String("/colaborador-equipe")
+               || resource == QLatin1String("/colaborador-carteira")) {
         fill("colaborador", nomeColaborador(idMember(row, "idColaborador")));
+        fill("motivo", descricao("/motivo", idMember(row, "idMotivo")));
+    } else if (resource == QLatin1String("/carteira")) {
+        // The responsible collector is the one whose period has not ended.
+        for (const QJsonValue &value : m_store.rows(QStringLiteral("/colaborador-carteira"))) {
+            const QJsonObject cobrador = value.toObject();
+            if (idMember(cobrador, "idCarteira") == idOf(row)
+                && text(cobrador, "dataFinal").isEmpty())
+                fill("colaborador", nomeColaborador(idMember(cobrador, "idColaborador")));
+        }
+    } else if (resource == QLatin1String("/bairro-carteira")) {
+        if (const auto vizinhanca = this->row(bairro, idMember(row, "idBairro"))) {
+            const QJsonObject named = comNomes(bairro, *vizinhanca);
+            for (const char *member : { "bairro", "municipio", "uf" })
+                fill(member, text(named, member));
+        }
         fill("motivo", descricao("/motivo", idMember(row, "idMotivo")));
     }
     return row;

@@ -1,0 +1,139 @@
+#include "App.View.Sub.AlteracaoTituloCarteira.h"
+
+#include "App.Lib.Exception.h"
+#include "App.Lib.ItemControl.h"
+#include "App.Lib.ManagerControls.h"
+#include "App.Lib.Message.Form.h"
+#include "App.Lib.Utils.h"
+#include "App.Presenter.Carteira.h"
+#include "Common.ComplexPost.AlteracaoTituloCarteira.h"
+
+#include "Align.h"
+#include "Edit.h"
+#include "Label.h"
+#include "Layouts.h"
+#include "Shapes.h"
+#include "SpeedButton.h"
+#include "SysUtils.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+ZUNTA_REGISTER_FORM(TFormSubViewAlteracaoTituloCarteira)
+
+TFormSubViewAlteracaoTituloCarteira::TFormSubViewAlteracaoTituloCarteira(QWidget *AParent)
+    : TFormBaseView(QStringLiteral("TFormSubViewAlteracaoTituloCarteira"), AParent)
+{
+    setWindowTitle(QStringLiteral("ALTERAÇÃO DE CARTEIRA"));
+    resize(600, 220);
+
+    LabelCarteira = new TLabel(LayoutControlsForm, QStringLiteral("LabelCarteira"));
+    LabelCarteira->setAlign(TAlignLayout::Top);
+    LabelCarteira->setHeight(24);
+    LabelCarteira->setMargins(16, 16, 16, 0);
+    LabelCarteira->setText(QStringLiteral("Nova Carteira"));
+
+    EditCarteira = new TEdit(LayoutControlsForm, QStringLiteral("EditCarteira"));
+    EditCarteira->setAlign(TAlignLayout::Top);
+    EditCarteira->setHeight(32);
+    EditCarteira->setMargins(16, 4, 16, 0);
+
+    auto *layoutGravar = new TLayout(LayoutControlsForm, QStringLiteral("LayoutGravar"));
+    layoutGravar->setAlign(TAlignLayout::Bottom);
+    layoutGravar->setHeight(67);
+
+    RectangleGravar = new TRectangle(layoutGravar, QStringLiteral("RectangleGravar"));
+    RectangleGravar->setAlign(TAlignLayout::Right);
+    RectangleGravar->setSize(149, 51);
+    RectangleGravar->setMargins(0, 8, 16, 8);
+    RectangleGravar->setFillColor(0xFF3594C5);
+    RectangleGravar->setStrokeColor(TAlphaColors::Null);
+    RectangleGravar->setCursor(Qt::PointingHandCursor);
+    RectangleGravar->OnClick
+        = [this](QObject *) { TDravikHandleException::Guard([this] { RectangleGravarClick(); }); };
+
+    LabelGravar = new TLabel(RectangleGravar, QStringLiteral("LabelGravar"));
+    LabelGravar->setAlign(TAlignLayout::Client);
+    LabelGravar->setHorzAlign(TTextAlign::Center);
+    LabelGravar->setFontColor(TAlphaColors::White);
+    LabelGravar->setFontSize(18);
+    LabelGravar->setText(QStringLiteral("Gravar"));
+    LabelGravar->setHitTest(false);
+}
+
+TFormSubViewAlteracaoTituloCarteira::~TFormSubViewAlteracaoTituloCarteira() = default;
+
+void TFormSubViewAlteracaoTituloCarteira::FormCreate()
+{
+    TFormBaseView::FormCreate();
+    FComplexPost = std::make_unique<TAlteracaoTituloCarteiraComplexPost>();
+    FPresenter = TBasePresenter::Create<TCarteiraPresenter>();
+    TManagerControl &manager = FPresenter->ManagerControls();
+    manager.SetProcFillListControl([this, &manager] {
+        manager.Bind(EditCarteira, QStringLiteral("Nova Carteira"))
+            .Lookup(QStringLiteral("TPesquisaCarteira"))
+            .MaxLength(100)
+            .Upper()
+            .Caption(LabelCarteira);
+    });
+}
+
+void TFormSubViewAlteracaoTituloCarteira::ApplyThemeApp()
+{
+    TFormBaseView::ApplyThemeApp();
+    AddPermissionMovimentar(RectangleGravar);
+}
+
+void TFormSubViewAlteracaoTituloCarteira::SetIdCarteira(std::int64_t AValue)
+{
+    FIdCarteira = AValue;
+    if (TItemControl *item = FPresenter->FindItemControl(QStringLiteral("EditCarteira")))
+        item->SetValueControl(QString::number(AValue));
+}
+
+void TFormSubViewAlteracaoTituloCarteira::addParcelaTitulo(std::int64_t AId)
+{
+    TListInt64 &titulos = *FComplexPost->ParcelaTitulos;
+    if (std::find(titulos.begin(), titulos.end(), AId) == titulos.end())
+        titulos.push_back(AId);
+}
+
+void TFormSubViewAlteracaoTituloCarteira::RectangleGravarClick()
+{
+    const TItemControl *carteira = FPresenter->FindItemControl(QStringLiteral("EditCarteira"));
+    bool ok = false;
+    const std::int64_t idCarteira = carteira ? carteira->ValueControl().toLongLong(&ok) : 0;
+    // Without a portfolio the titles would be moved to none.
+    if (!ok || idCarteira == 0)
+        throw Exception(carteira ? carteira->ErrorMessage()
+                                 : QStringLiteral("WARNING:O campo Nova Carteira não possui um "
+                                                  "valor válido."));
+    if (TAppUtils::MessageSystem(Format(QStringLiteral("QUESTION:Confirma gerar %s?"),
+                                        { QStringLiteral("a atualização da carteira") }))
+        != mrYes)
+        return;
+    FComplexPost->IdCarteira = idCarteira;
+
+    // The worker reads only the body and the presenter, never the view's controls.
+    auto failed = std::make_shared<bool>(false);
+    TCarteiraPresenter *presenter = FPresenter.get();
+    const TAlteracaoTituloCarteiraComplexPost *body = FComplexPost.get();
+    const QPointer<TFormSubViewAlteracaoTituloCarteira> self(this);
+    RunLongAction(
+        [presenter, body, failed] {
+            try {
+                presenter->AlteracaoTitulo(*body);
+            } catch (const std::exception &) {
+                *failed = true;
+                TAppUtils::MessageSystem(
+                    ExceptionMessage(std::current_exception(), QStringLiteral("ERROR:")));
+            }
+        },
+        [self, failed] {
+            if (*failed || !self)
+                return;
+            TAppUtils::MessageSystem(QStringLiteral("SUCCESSOperação realizada com sucesso."));
+            self->SpeedButtonClose->OnClick(self->SpeedButtonClose);
+        });
+}
