@@ -140,6 +140,8 @@ protected:
     // The search guard: fewer than 3 characters that are no number are refused unless a filter
     // criterion is set or the collection order searches.
     void beforeFindByFilter() override;
+    // The collection order covers the whole filter, so its search reads every page.
+    bool readsEveryPage() const override { return OrdenacaoCarteira; }
 
 private:
     // A filter criterion other than the two check boxes is set.

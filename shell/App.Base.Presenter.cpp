@@ -308,8 +308,22 @@ void TBasePresenter::findByFilterToDataSet(const TClassInfo &ARowClass)
     beforeFindByFilter();
     const QString requestKey = listRequestKey();
     // Parsed here, on the calling thread; only the copy into the table goes to the main thread.
-    auto rows = m_service->findListByFilter(
-        ARowClass, TextSearch, ValueFixFilter, Paginate.Page, Paginate.Limit, m_filterClass.get());
+    const bool whole = readsEveryPage();
+    auto rows = m_service->findListByFilter(ARowClass,
+                                            TextSearch,
+                                            ValueFixFilter,
+                                            whole ? 1 : Paginate.Page,
+                                            Paginate.Limit,
+                                            m_filterClass.get());
+    // A list that must be whole reads every further page the first reply announces.
+    for (int page = 2, pages = m_service->TotalPages(); rows && whole && page <= pages; ++page) {
+        auto more = m_service->findListByFilter(
+            ARowClass, TextSearch, ValueFixFilter, page, Paginate.Limit, m_filterClass.get());
+        if (!more)
+            break;
+        for (auto &row : *more)
+            rows->push_back(std::move(row));
+    }
     std::vector<const TSerializeObject *> objects;
     if (rows) {
         objects.reserve(rows->size());

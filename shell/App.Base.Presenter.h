@@ -238,6 +238,9 @@ protected:
     // ID, ID_REGISTRO and ID_REGISTRO_FK; descendants call it first and add their own columns.
     virtual void CreateFieldsDataSet();
     virtual void afterFillDataSet();
+    // True makes a list load read the whole list (every page the reply announces, from the
+    // first) into the table instead of the page asked for.
+    virtual bool readsEveryPage() const { return false; }
     virtual void beforeFindByFilter();
     // The ";"-separated column names SearchFilter looks in.
     virtual QString GetFieldsSearch();

@@ -150,17 +150,22 @@ TEST_F(ContratoPresenterTest, OnlyTrueRestrictsToActiveContracts)
     EXPECT_EQ(presenter->filter()->ApenasContratosAtivos, QStringLiteral("-1#SIM"));
 }
 
-TEST_F(ContratoPresenterTest, PortfolioOrderViewSearchesAnyTextAndStoresEveryRowsOrder)
+TEST_F(ContratoPresenterTest, PortfolioOrderReadsEveryPageAndStoresEveryRowsOrder)
 {
     // The order view knows the presenter only through its interface.
     auto *ordem = dynamic_cast<IOrdemContratoCarteiraContratoPresenter *>(presenter.get());
     ASSERT_NE(ordem, nullptr);
-    backend.on("GET",
-               "/contrato",
-               FakeReply::json(R"({"total":2,"pages":1,"listHelper":[)"
-                               R"({"id":5,"ordemCobranca":2},{"id":6,"ordemCobranca":1}]})"));
+    // Two pages of one contract each: the order covers both, whatever page the list was on.
+    backend.on("GET", "/contrato", [](const RecordedRequest &request) {
+        return request.param("page") == "2"
+            ? FakeReply::json(R"({"total":2,"pages":2,"listHelper":[{"id":6,"ordemCobranca":1}]})")
+            : FakeReply::json(R"({"total":2,"pages":2,"listHelper":[{"id":5,"ordemCobranca":2}]})");
+    });
+    presenter->Paginate.Limit = 1;
+    presenter->Paginate.Page = 2;
     ordem->SetOrdenacaoCarteira(true);
     EXPECT_EQ(pesquisar(QStringLiteral("A")), QString());
+    EXPECT_EQ(backend.count("GET", "/contrato"), 2U);
     TMemTable &table = presenter->DataSetInfo();
     ASSERT_EQ(table.RecordCount(), 2);
     table.First();
