@@ -26,6 +26,9 @@ TFormViewOrdemContratoCarteira::TFormViewOrdemContratoCarteira(QWidget *AParent)
     : TFormBaseCadastro(QStringLiteral("TFormViewOrdemContratoCarteira"), AParent)
 {
     setWindowTitle(QStringLiteral("ORDENAR CONTRATOS PELA CARTEIRA"));
+    // The update's click is set before the move permission takes the button over (while the
+    // window settles its permissions), so a user without that permission cannot run it.
+    SpeedButtonNovo->OnClick = [this](QObject *ASender) { SpeedButtonNovoClick(ASender); };
     ToolBarFiltros->setHeight(72);
     const TPlacement filtros(ToolBarFiltros, 24, 32);
     filtros.Field(LabelFilterColaborador, EditFilterColaborador, u"FilterColaborador", 16, 8, 240);
@@ -71,7 +74,6 @@ void TFormViewOrdemContratoCarteira::FormCreate()
     HideEdicao();
     SpeedButtonNovo->setVisible(true);
     SpeedButtonNovo->setStyleLookup(QStringLiteral("refreshtoolbutton"));
-    SpeedButtonNovo->OnClick = [this](QObject *ASender) { SpeedButtonNovoClick(ASender); };
 
     m_ordem = TBasePresenter::Create<TOrdemContratoCarteiraPresenter>();
     m_ordem->DataSetContrato = &FPresenter->DataSetInfo();

@@ -39,27 +39,7 @@ TFormSubViewAlteracaoTituloCarteira::TFormSubViewAlteracaoTituloCarteira(QWidget
     EditCarteira->setHeight(32);
     EditCarteira->setMargins(16, 4, 16, 0);
 
-    auto *layoutGravar = new TLayout(LayoutControlsForm, QStringLiteral("LayoutGravar"));
-    layoutGravar->setAlign(TAlignLayout::Bottom);
-    layoutGravar->setHeight(67);
-
-    RectangleGravar = new TRectangle(layoutGravar, QStringLiteral("RectangleGravar"));
-    RectangleGravar->setAlign(TAlignLayout::Right);
-    RectangleGravar->setSize(149, 51);
-    RectangleGravar->setMargins(0, 8, 16, 8);
-    RectangleGravar->setFillColor(0xFF3594C5);
-    RectangleGravar->setStrokeColor(TAlphaColors::Null);
-    RectangleGravar->setCursor(Qt::PointingHandCursor);
-    RectangleGravar->OnClick
-        = [this](QObject *) { TDravikHandleException::Guard([this] { RectangleGravarClick(); }); };
-
-    LabelGravar = new TLabel(RectangleGravar, QStringLiteral("LabelGravar"));
-    LabelGravar->setAlign(TAlignLayout::Client);
-    LabelGravar->setHorzAlign(TTextAlign::Center);
-    LabelGravar->setFontColor(TAlphaColors::White);
-    LabelGravar->setFontSize(18);
-    LabelGravar->setText(QStringLiteral("Gravar"));
-    LabelGravar->setHitTest(false);
+    RectangleGravar = AddGravarButton(LabelGravar, [this] { RectangleGravarClick(); });
 }
 
 TFormSubViewAlteracaoTituloCarteira::~TFormSubViewAlteracaoTituloCarteira() = default;

@@ -238,4 +238,35 @@ TEST_F(FormViewOrdemContratoCarteiraTest, UpdateWithoutRowsWarnsAndSendsNothing)
     EXPECT_TRUE(demo.backend().requests("POST", "/contrato/atualizar-ordem-cobranca").empty());
 }
 
+// A user without the move permission: the update button sends nothing.
+class FormViewOrdemSemMovimentarTest : public FormViewOrdemContratoCarteiraTest
+{
+protected:
+    void SetUp() override
+    {
+        m_login = QStringLiteral("atendente");
+        m_senha = QStringLiteral("atendente1234");
+        demo.backend().on("GET",
+                          "/form-permission",
+                          FakeReply::json(R"({"inserir":true,"editar":true,"remover":true,)"
+                                          R"("visualizar":true,"movimentar":false})"));
+        FormViewOrdemContratoCarteiraTest::SetUp();
+    }
+};
+
+TEST_F(FormViewOrdemSemMovimentarTest, UpdateButtonSendsNothingWithoutTheMovePermission)
+{
+    EXPECT_FALSE(form->FPermissionMovimentar);
+    chooseCarteira();
+    search();
+    ASSERT_FALSE(frames().isEmpty());
+    dialogs.clearMessages();
+    dialogs.answerAllQuestions(kYes);
+    form->SpeedButtonNovo->click();
+    EXPECT_TRUE(waitFor([] { return TUtils::RunningThreadCount() == 0; }));
+    waitIdle();
+    EXPECT_TRUE(demo.backend().requests("POST", "/contrato/atualizar-ordem-cobranca").empty())
+        << dialogs.messageTexts().join(u'|').toStdString();
+}
+
 } // namespace

@@ -46,7 +46,7 @@ protected:
 
     void SetUp() override
     {
-        fake.connection().Logar(QStringLiteral("demo"), DigestSenha(QStringLiteral("demo1234")));
+        fake.connection().Logar(m_login, DigestSenha(m_senha));
         principal.reset(TFormBase::Create<TFormPrincipalTeste>());
         principal->Install();
         principal->show();
@@ -107,6 +107,10 @@ protected:
     ScriptedDialogs dialogs;
     std::unique_ptr<TFormPrincipalTeste> principal;
     TForm *form = nullptr;
+    // Who opens the window: the demo user, an administrator with every permission, unless a
+    // fixture sets another seed user before SetUp ("atendente" is no administrator).
+    QString m_login = QStringLiteral("demo");
+    QString m_senha = QStringLiteral("demo1234");
 
 private:
     QString m_formClass;
