@@ -107,28 +107,6 @@ protected:
         waitIdle();
         ASSERT_EQ(form->EditID->text(), QStringLiteral("7"));
     }
-    // A group of a window shown, as the person clicks it.
-    static void showGroup(TFormBaseMetodoCadastro *AForm, const QString &ATitle)
-    {
-        for (const auto &button : AForm->ListMenuGrupo())
-            if (button->Text() == ATitle) {
-                button->Click();
-                waitIdle();
-                return;
-            }
-        FAIL() << "no group " << ATitle.toStdString();
-    }
-    // The rows a sub-form lists now, by the text of their headline.
-    template<class TRow>
-    static QList<TRow *> rowsOf(const TFormBaseMetodoCadastro *AForm)
-    {
-        FlushDeletes();
-        QList<TRow *> rows;
-        for (TRow *row : AForm->VertScrollBoxDados->content()->template findChildren<TRow *>())
-            if (!row->isHidden())
-                rows << row;
-        return rows;
-    }
     template<class TRow>
     static QStringList headlines(const TFormBaseMetodoCadastro *AForm, TLabel *TRow::*ALabel)
     {

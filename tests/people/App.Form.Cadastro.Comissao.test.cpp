@@ -52,26 +52,6 @@ protected:
         waitIdle();
         ASSERT_EQ(form->EditID->text(), QStringLiteral("550"));
     }
-    static void showGroup(TFormBaseMetodoCadastro *AForm, const QString &ATitle)
-    {
-        for (const auto &button : AForm->ListMenuGrupo())
-            if (button->Text() == ATitle) {
-                button->Click();
-                waitIdle();
-                return;
-            }
-        FAIL() << "no group " << ATitle.toStdString();
-    }
-    template<class TRow>
-    static QList<TRow *> rowsOf(const TFormBaseMetodoCadastro *AForm)
-    {
-        FlushDeletes();
-        QList<TRow *> rows;
-        for (TRow *row : AForm->VertScrollBoxDados->content()->findChildren<TRow *>())
-            if (!row->isHidden())
-                rows << row;
-        return rows;
-    }
     // The time band starting at that hour, opened in its sub-form with its bands shown.
     void openTimeBand(const QString &AHoraInicial)
     {

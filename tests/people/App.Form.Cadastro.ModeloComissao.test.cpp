@@ -56,26 +56,6 @@ protected:
         ASSERT_EQ(form->EditID->text(), QStringLiteral("550"));
         showGroup(form, QStringLiteral("Comissão Função"));
     }
-    static void showGroup(TFormBaseMetodoCadastro *AForm, const QString &ATitle)
-    {
-        for (const auto &button : AForm->ListMenuGrupo())
-            if (button->Text() == ATitle) {
-                button->Click();
-                waitIdle();
-                return;
-            }
-        FAIL() << "no group " << ATitle.toStdString();
-    }
-    template<class TRow>
-    static QList<TRow *> rowsOf(const TFormBaseMetodoCadastro *AForm)
-    {
-        FlushDeletes();
-        QList<TRow *> rows;
-        for (TRow *row : AForm->VertScrollBoxDados->content()->findChildren<TRow *>())
-            if (!row->isHidden())
-                rows << row;
-        return rows;
-    }
     // The first listed row of the sub-form whose label shows the text.
     template<class TRow>
     static TRow *

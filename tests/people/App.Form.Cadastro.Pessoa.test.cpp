@@ -110,16 +110,6 @@ protected:
     }
     void group(int AIndex) { form->ListMenuGrupo()[AIndex]->Click(); }
 
-    template<class TRow>
-    static QList<TRow *> rowsOf(TFormBaseSubCadastro *AForm)
-    {
-        FlushDeletes();
-        QList<TRow *> rows;
-        for (TRow *row : AForm->VertScrollBoxDados->template findChildren<TRow *>())
-            if (!row->isHidden())
-                rows << row;
-        return rows;
-    }
     QStringList enderecoRows() const
     {
         QStringList texts;

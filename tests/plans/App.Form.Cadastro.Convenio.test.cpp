@@ -60,16 +60,6 @@ public:
             }
         FAIL() << "no group " << ATitle.toStdString();
     }
-    template<class TRow>
-    static QList<TRow *> rowsOf(const TFormBaseMetodoCadastro *AForm)
-    {
-        FlushDeletes();
-        QList<TRow *> rows;
-        for (TRow *row : AForm->VertScrollBoxDados->content()->findChildren<TRow *>())
-            if (!row->isHidden())
-                rows << row;
-        return rows;
-    }
     QStringList especialidadesListed() const
     {
         QStringList names;

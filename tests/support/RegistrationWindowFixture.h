@@ -1,5 +1,6 @@
 #pragma once
 
+#include "App.Base.Form.MetodoCadastro.h"
 #include "App.Lib.Application.h"
 #include "App.Lib.ForcaSenha.h"
 #include "Edit.h"
@@ -72,15 +73,29 @@ protected:
         form->SearchEditButtonPesquisar->click();
         waitIdle();
     }
-    // The rows listed now, top to bottom.
-    QList<TRow *> frames() const
+    // The rows a window or sub-form lists now (rows on their way out left out).
+    template<class TAnyRow>
+    static QList<TAnyRow *> rowsOf(const TFormBaseMetodoCadastro *AForm)
     {
         FlushDeletes();
-        QList<TRow *> listed;
-        for (TRow *frame : form->VertScrollBoxDados->template findChildren<TRow *>())
-            if (!frame->isHidden())
-                listed << frame;
-        return listed;
+        QList<TAnyRow *> rows;
+        for (TAnyRow *row : AForm->VertScrollBoxDados->template findChildren<TAnyRow *>())
+            if (!row->isHidden())
+                rows << row;
+        return rows;
+    }
+    // The rows listed now, top to bottom.
+    QList<TRow *> frames() const { return rowsOf<TRow>(form); }
+    // A group of a window shown, as the person clicks it.
+    static void showGroup(TFormBaseMetodoCadastro *AForm, const QString &ATitle)
+    {
+        for (const auto &button : AForm->ListMenuGrupo())
+            if (button->Text() == ATitle) {
+                button->Click();
+                waitIdle();
+                return;
+            }
+        FAIL() << "no group " << ATitle.toStdString();
     }
     // The listed row whose label (a member of the row) shows the text; null when none does.
     TRow *frameOf(TLabel *TRow::*ALabel, const QString &AText) const
