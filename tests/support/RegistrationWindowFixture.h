@@ -3,6 +3,7 @@
 #include "App.Base.Form.MetodoCadastro.h"
 #include "App.Lib.Application.h"
 #include "App.Lib.ForcaSenha.h"
+#include "App.Lib.Menu.Grupo.h"
 #include "Edit.h"
 #include "Label.h"
 #include "ScrollBox.h"
