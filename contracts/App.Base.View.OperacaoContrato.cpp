@@ -49,25 +49,3 @@ bool TFormBaseViewOperacaoContrato::confirmar(const QString &AOperacao)
                Format(QStringLiteral("QUESTION:Confirma gerar %s?"), { AOperacao }))
         == mrYes;
 }
-
-void TFormBaseViewOperacaoContrato::runOperacao(std::function<void()> AWork,
-                                                std::function<void(bool AFalhou)> ADone)
-{
-    // A refusal raised by the work is shown here, as the work's own message, and counts as a
-    // failure for ADone.
-    auto falhou = std::make_shared<bool>(false);
-    RunLongActionThen(
-        [work = std::move(AWork), falhou] {
-            try {
-                work();
-            } catch (const std::exception &) {
-                *falhou = true;
-                TAppUtils::MessageSystem(
-                    ExceptionMessage(std::current_exception(), QStringLiteral("ERROR:")));
-            }
-        },
-        [falhou, done = std::move(ADone)](bool AError) {
-            if (done)
-                done(AError || *falhou);
-        });
-}

@@ -43,11 +43,6 @@ protected:
 
     // "QUESTION:Confirma gerar <AOperacao>?" answered yes.
     static bool confirmar(const QString &AOperacao);
-    // Runs AWork on a worker behind the wait screen and the busy indicator. AWork reads only
-    // what the caller copied from the controls; a failure of it is shown as a message and
-    // ADone (main thread, after the indicator is gone) is told whether the work failed. The
-    // view may be closed meanwhile: ADone then does not run.
-    void runOperacao(std::function<void()> AWork, std::function<void(bool AFalhou)> ADone);
 
     std::unique_ptr<TBasePresenter> FPresenter;
 };

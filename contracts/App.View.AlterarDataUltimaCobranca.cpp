@@ -65,7 +65,8 @@ void TFormViewAlterarDataUltimaCobranca::RectangleGravarClick()
     alteracao->Data = DateEditData->date();
     alteracao->OcorrenciaManual = MemoJustificativa->linesText();
     const QPointer<TFormViewAlterarDataUltimaCobranca> self(this);
-    runOperacao(
+    // The work reads only what was copied from the controls.
+    RunLongActionThen(
         [alteracao] {
             // A presenter of the worker's own: the view may be closed while the request runs.
             TBasePresenter::Create<TAlterarDataUltimaCobrancaPresenter>()

@@ -71,7 +71,8 @@ void TFormSubViewContratoAlterarMotivoEncerramento::RectangleGravarClick()
     alteracao->DataFinal = DateEditDataFinal->date();
     alteracao->OcorrenciaManual = ocorrencia;
     auto aceita = std::make_shared<bool>(false);
-    runOperacao(
+    // The work reads only what was copied from the controls.
+    RunLongActionThen(
         [alteracao, aceita] {
             // The contract presenter's action shows the outcome itself.
             *aceita = TBasePresenter::Create<TContratoPresenter>()->AlterarMotivoEncerramento(

@@ -180,22 +180,13 @@ void TFormViewOrdemContratoCarteira::SpeedButtonNovoClick(QObject *Sender)
                    { QStringLiteral("a atualização das ordens de cobrança?") }))
         != mrYes)
         return;
-    auto failed = std::make_shared<bool>(false);
     TOrdemContratoCarteiraPresenter *ordem = m_ordem.get();
     const QPointer<TFormViewOrdemContratoCarteira> self(this);
-    RunLongAction(
-        [ordem, failed] {
-            try {
-                ordem->AtualizarOrdemContratos();
-            } catch (const std::exception &) {
-                *failed = true;
-                TAppUtils::MessageSystem(
-                    ExceptionMessage(std::current_exception(), QStringLiteral("ERROR:")));
-            }
-        },
-        [self, failed] {
-            // The list then shows the orders as the back end stored them.
-            if (self && !*failed)
-                self->executePesquisa();
-        });
+    // A refusal is shown by the long action, which then leaves the list as it is.
+    RunLongAction([ordem] { ordem->AtualizarOrdemContratos(); },
+                  [self] {
+                      // The list then shows the orders as the back end stored them.
+                      if (self)
+                          self->executePesquisa();
+                  });
 }

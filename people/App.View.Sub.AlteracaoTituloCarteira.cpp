@@ -96,24 +96,16 @@ void TFormSubViewAlteracaoTituloCarteira::RectangleGravarClick()
     FComplexPost->IdCarteira = idCarteira;
 
     // The worker reads only the body and the presenter, never the view's controls.
-    auto failed = std::make_shared<bool>(false);
     TCarteiraPresenter *presenter = FPresenter.get();
     const TAlteracaoTituloCarteiraComplexPost *body = FComplexPost.get();
     const QPointer<TFormSubViewAlteracaoTituloCarteira> self(this);
-    RunLongAction(
-        [presenter, body, failed] {
-            try {
-                presenter->AlteracaoTitulo(*body);
-            } catch (const std::exception &) {
-                *failed = true;
-                TAppUtils::MessageSystem(
-                    ExceptionMessage(std::current_exception(), QStringLiteral("ERROR:")));
-            }
-        },
-        [self, failed] {
-            if (*failed || !self)
-                return;
-            TAppUtils::MessageSystem(QStringLiteral("SUCCESSOperação realizada com sucesso."));
-            self->SpeedButtonClose->OnClick(self->SpeedButtonClose);
-        });
+    // A refusal is shown by the long action, and the view stays open with its body.
+    RunLongAction([presenter, body] { presenter->AlteracaoTitulo(*body); },
+                  [self] {
+                      if (!self)
+                          return;
+                      TAppUtils::MessageSystem(
+                          QStringLiteral("SUCCESSOperação realizada com sucesso."));
+                      self->SpeedButtonClose->OnClick(self->SpeedButtonClose);
+                  });
 }
