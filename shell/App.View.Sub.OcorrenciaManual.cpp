@@ -100,24 +100,16 @@ void TFormSubViewOcorrenciaManual::RectangleGravarClick()
         std::int64_t IdObjeto;
         QString NomeClasse;
         QString Texto;
-        bool Failed = false;
     };
     auto post = std::make_shared<TPost>(TPost { FIdObjeto, FNomeClasse, text });
     const QPointer<TFormSubViewOcorrenciaManual> self(this);
+    // A refusal is shown by the long action, which then skips the success step.
     RunLongAction(
         [post] {
-            try {
-                TBasePresenter::Create<TOcorrenciaPresenter>()->gravarOcorrenciaManual(
-                    post->IdObjeto, post->Texto, post->NomeClasse);
-            } catch (const std::exception &) {
-                post->Failed = true;
-                TAppUtils::MessageSystem(
-                    ExceptionMessage(std::current_exception(), QStringLiteral("ERROR:")));
-            }
+            TBasePresenter::Create<TOcorrenciaPresenter>()->gravarOcorrenciaManual(
+                post->IdObjeto, post->Texto, post->NomeClasse);
         },
-        [post, self] {
-            if (post->Failed)
-                return;
+        [self] {
             TAppUtils::MessageSystem(OcorrenciaManualSuccessMessage);
             if (self)
                 self->SpeedButtonClose->OnClick(self->SpeedButtonClose);
