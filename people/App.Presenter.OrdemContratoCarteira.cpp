@@ -44,8 +44,45 @@ void gravarOrdem(TMemTable &ADataSet, std::int64_t AIdRegistro, int AOrdem)
     ADataSet.Post();
 }
 
-// Many orders at once: the index is put aside while the rows are written in table order and
-// rebuilt once, so renumbering the whole table costs one sort and not one re-sort per row.
+// Where a row stands in the view and the order it takes.
+struct TOrdemNaPosicao
+{
+    int RecNo;
+    int Ordem;
+};
+
+// The rows of the view whose order grows (or shrinks), with their places, first to last.
+std::vector<TOrdemNaPosicao> posicoes(TMemTable &ADataSet,
+                                      const std::unordered_map<std::int64_t, int> &ANovas,
+                                      bool ASobe)
+{
+    std::vector<TOrdemNaPosicao> list;
+    const TField *id = ADataSet.FieldByName(kIdRegistro);
+    const TField *ordem = ADataSet.FieldByName(kOrdem);
+    for (ADataSet.First(); !ADataSet.Eof(); ADataSet.Next()) {
+        const auto nova = ANovas.find(id->AsLargeInt());
+        if (nova == ANovas.end())
+            continue;
+        const int atual = ordem->AsInteger();
+        if (ASobe ? nova->second > atual : nova->second < atual)
+            list.push_back({ ADataSet.RecNo(), nova->second });
+    }
+    return list;
+}
+
+void gravarNaPosicao(TMemTable &ADataSet, const TOrdemNaPosicao &ARow)
+{
+    ADataSet.SetRecNo(ARow.RecNo);
+    ADataSet.Edit();
+    ADataSet.FieldByName(kOrdem)->SetAsInteger(ARow.Ordem);
+    ADataSet.Post();
+}
+
+// Many orders at once, the table kept in order. A row whose order grows is written after every
+// later row has been, one whose order shrinks after every earlier one: each then still stands
+// between its neighbours and keeps its place, and only a row that jumps over others is placed
+// again. Placing a growing row again moves only rows after it, a shrinking one only rows before
+// it, so the places read beforehand stay right for the rows still to write.
 void gravarOrdens(TMemTable &ADataSet, const std::vector<TContratoOrdem> &AOrdens)
 {
     if (AOrdens.size() <= 2) {
@@ -57,19 +94,12 @@ void gravarOrdens(TMemTable &ADataSet, const std::vector<TContratoOrdem> &AOrden
     novas.reserve(AOrdens.size());
     for (const TContratoOrdem &row : AOrdens)
         novas[row.IdRegistro] = row.Ordem;
-    const QString index = ADataSet.IndexFieldNames();
-    ADataSet.SetIndexFieldNames(QString());
-    const TField *id = ADataSet.FieldByName(kIdRegistro);
-    TField *ordem = ADataSet.FieldByName(kOrdem);
-    for (ADataSet.First(); !ADataSet.Eof(); ADataSet.Next()) {
-        const auto nova = novas.find(id->AsLargeInt());
-        if (nova == novas.end())
-            continue;
-        ADataSet.Edit();
-        ordem->SetAsInteger(nova->second);
-        ADataSet.Post();
-    }
-    ADataSet.SetIndexFieldNames(index);
+    const std::vector<TOrdemNaPosicao> sobem = posicoes(ADataSet, novas, true);
+    for (auto row = sobem.rbegin(); row != sobem.rend(); ++row)
+        gravarNaPosicao(ADataSet, *row);
+    // Read after the growing rows are written: those placed again moved the rest.
+    for (const TOrdemNaPosicao &row : posicoes(ADataSet, novas, false))
+        gravarNaPosicao(ADataSet, row);
 }
 
 // The edit's value as a whole number; empty or unreadable text is 0.

@@ -494,6 +494,16 @@ void TMemTable::Last()
     m_eof = true;
 }
 
+void TMemTable::SetRecNo(int recNo)
+{
+    checkActive();
+    checkBrowseMode();
+    if (recNo < 1 || recNo > qsizetype(m_view.size()))
+        throw tableError(m_name, QStringLiteral("Record %1 not found").arg(recNo));
+    m_current = recNo - 1;
+    m_eof = false;
+}
+
 int TMemTable::RecordCount() const
 {
     return Active() ? int(m_view.size()) : 0;

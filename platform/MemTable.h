@@ -182,6 +182,10 @@ public:
     void Next();
     void Last();
     bool Eof() const { return m_eof; }
+    // The current record's place in the view, from 1 (0 when there is none). Setting it makes
+    // that record current; a place outside the view raises EDatabaseError.
+    int RecNo() const { return int(m_current + 1); }
+    void SetRecNo(int recNo);
     bool IsEmpty() const { return RecordCount() == 0; }
     int RecordCount() const;
     // Makes the first record of the view whose columns (names separated by ";") equal the
