@@ -23,6 +23,7 @@ public:
 
     void SpeedButtonEditClick();
     // Asks "QUESTION:Remover registro?" when ProcRemove is set and runs it unless the answer is no.
-    void SpeedButtonRemoveClick();
+    // A row that asks more, or recomputes something afterwards, overrides it around this one.
+    virtual void SpeedButtonRemoveClick();
     void SpeedButtonViewClick();
 };
