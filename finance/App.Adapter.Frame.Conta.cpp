@@ -13,5 +13,7 @@ TContaFrameAdapter::TContaFrameAdapter(QWidget *AOwner, const QString &name)
              LabelTipoConta,
              { u"TipoConta", u"Tipo de Conta:", 16, 122, 62, u"TIPO_CONTA" });
     AddField(LabelTitlePessoa, LabelPessoa, { u"Pessoa", u"Empresa:", 236, 300, 62, u"PESSOA" });
+    // Two lines of values.
+    setSize(width(), 90);
     SetupLabels();
 }
