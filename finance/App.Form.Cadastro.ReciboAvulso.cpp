@@ -3,6 +3,7 @@
 #include "App.Adapter.Frame.ReciboAvulso.h"
 #include "App.Lib.Application.h"
 #include "App.Lib.FormMenuPrint.h"
+#include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
 #include "App.Lib.Placement.h"
 #include "App.Lib.Exception.h"
@@ -20,6 +21,8 @@
 #include "Memo.h"
 #include "ScrollBox.h"
 #include "SpeedButton.h"
+
+#include <utility>
 
 ZUNTA_REGISTER_FORM(TFormCadastroReciboAvulso)
 
@@ -53,14 +56,12 @@ void TFormCadastroReciboAvulso::fillListControl()
 {
     TFormBaseCadastro::fillListControl();
     // The proposals of a new receipt, fixed once, while the window holds no receipt.
-    QString empresaPadrao;
-    QString municipioPadrao;
     if (EditID->text().isEmpty()) {
         const std::int64_t idEmpresa = TApplicationZunta::GetInstance().EmpresaLogado().Id;
         if (idEmpresa != 0)
-            empresaPadrao = QString::number(idEmpresa);
+            m_empresaPadrao = QString::number(idEmpresa);
         if (const std::int64_t idMunicipio = presenter().GetIdMunicipioEmpresaLogado())
-            municipioPadrao = QString::number(idMunicipio);
+            m_municipioPadrao = QString::number(idMunicipio);
     }
     TManagerControl &manager = FPresenter->ManagerControls();
     manager.Bind(EditPessoa, QStringLiteral("Pessoa"))
@@ -92,14 +93,14 @@ void TFormCadastroReciboAvulso::fillListControl()
         .MaxLength(100)
         .Caption(LabelEmpresa)
         .Lookup(QStringLiteral("TPesquisaEmpresa"))
-        .Default(empresaPadrao);
+        .Default(m_empresaPadrao);
     manager.Bind(EditMunicipio, QStringLiteral("Município"))
         .Required()
         .Upper()
         .MaxLength(100)
         .Caption(LabelMunicipio)
         .Lookup(QStringLiteral("TPesquisaMunicipio"))
-        .Default(municipioPadrao);
+        .Default(m_municipioPadrao);
     manager.Bind(MemoDescricao, QStringLiteral("Descrição"))
         .Required()
         .Upper()
@@ -140,6 +141,17 @@ void TFormCadastroReciboAvulso::afterFormCreate()
 {
     TFormBaseCadastro::afterFormCreate();
     SetControlFocus(EditPessoa);
+}
+
+void TFormCadastroReciboAvulso::afterClearForm()
+{
+    TFormBaseCadastro::afterClearForm();
+    const std::pair<TEdit *, QString> padroes[]
+        = { { EditEmpresa, m_empresaPadrao }, { EditMunicipio, m_municipioPadrao } };
+    for (const auto &[edit, padrao] : padroes)
+        if (!padrao.isEmpty())
+            if (TItemControl *item = FPresenter->FindItemControl(edit->objectName()))
+                item->SetValueControl(padrao);
 }
 
 void TFormCadastroReciboAvulso::afterSave()

@@ -46,9 +46,15 @@ protected:
     // Offers to print the receipt just saved. A failed print is shown by the save's handler; the
     // receipt stays saved.
     void afterSave() override;
+    // A cleared receipt takes its proposed company and town as chosen records (their names
+    // shown), not as bare ids.
+    void afterClearForm() override;
 
 private:
     TReciboAvulsoPresenter &presenter() const;
     // The receipt whose side menu was opened last.
     std::int64_t m_idMenuLateral = 0;
+    // The proposals fixed when the fields were registered; empty for none.
+    QString m_empresaPadrao;
+    QString m_municipioPadrao;
 };

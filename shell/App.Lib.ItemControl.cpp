@@ -455,15 +455,8 @@ void TItemControl::Clear(QObject *)
     QWidget *control = m_control.data();
     if (auto *edit = qobject_cast<TEdit *>(control)) {
         edit->clear();
-        if (!IsFillForm && !ValueDefault.isEmpty()) {
-            if (IsPesquisa()) {
-                // A lookup's default is a record id: its record is chosen, not its id shown.
-                resetPesquisa();
-                SetValueControl(ValueDefault);
-                return;
-            }
+        if (!IsFillForm && !ValueDefault.isEmpty())
             edit->setText(ValueDefault);
-        }
     } else if (auto *dateEdit = qobject_cast<TDateEdit *>(control)) {
         dateEdit->setDate(Date());
         dateEdit->setIsEmpty(true);

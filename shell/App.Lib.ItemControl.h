@@ -81,7 +81,7 @@ public:
     bool IgnoreSave = false; // not copied into the record; never fails the required check
     int DecimalsPlaces = 0; // of Valor and Peso
     QString OtherInfo; // extra text a lookup leaves (a system-list code)
-    QString ValueDefault; // applied when the control is cleared (a lookup looks the id up)
+    QString ValueDefault; // applied when the control is cleared
     TProcPesquisa ProcPesquisa;
     TNotifyEvent ProcChange; // the control's value changed
     TProcSearch ProcBeforeSearch;
