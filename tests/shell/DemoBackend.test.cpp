@@ -79,7 +79,7 @@ TEST_F(DemoBackendTest, AnyResourceIsKeptInMemory)
     logar();
     TRestRequest request;
     fake.connection().SetInfoRequest(request);
-    request.SetResource(QStringLiteral("/banco"));
+    request.SetResource(QStringLiteral("/recurso-demo"));
     EXPECT_EQ(request.Get()->StatusCode, 304);
 
     request.AddBody(QStringLiteral(R"({"id":0,"nome":"BANCO DEMO"})"));
@@ -88,7 +88,7 @@ TEST_F(DemoBackendTest, AnyResourceIsKeptInMemory)
                                  .value(QStringLiteral("id"))
                                  .toDouble());
     EXPECT_GT(id, 0);
-    request.ClearBody().SetResource(QStringLiteral("/banco"));
+    request.ClearBody().SetResource(QStringLiteral("/recurso-demo"));
     const QJsonObject page = QJsonDocument::fromJson(request.Get()->RawBytes).object();
     EXPECT_EQ(page.value(QStringLiteral("total")).toInt(), 1);
 

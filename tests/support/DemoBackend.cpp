@@ -289,6 +289,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return reply;
     if (auto reply = comissoes(request, path))
         return reply;
+    if (auto reply = recibosAvulsos(request, path))
+        return reply;
     return m_store.answer(request);
 }
 
@@ -1153,4 +1155,28 @@ QJsonObject DemoBackend::comissaoComNomes(const QString &resource, QJsonObject r
         descricao("/comissao", "idComissao", "comissao");
     }
     return row;
+}
+
+std::optional<FakeReply> DemoBackend::recibosAvulsos(const RecordedRequest &request,
+                                                     const QStringList &path)
+{
+    if (request.method != "GET" || path.isEmpty() || path.first() != QLatin1String("recibo-avulso"))
+        return std::nullopt;
+    auto reply = m_store.answer(request);
+    if (!reply || reply->status != 200)
+        return reply;
+    return nomeados(std::move(*reply), [this](QJsonObject row) {
+        const auto nome = [this, &row](const char *AResource, const char *AMember, const char *ANome,
+                                       const char *AColumn) {
+            if (const auto found = this->row(QLatin1String(AResource), idMember(row, AMember)))
+                row.insert(QLatin1String(ANome), text(*found, AColumn));
+        };
+        nome("/pessoa", "idPessoa", "pessoa", "nome");
+        nome("/municipio", "idMunicipio", "municipio", "nome");
+        nome("/lista-sistema", "listaTipoRecibo", "tipoRecibo", "descricao");
+        for (const QJsonValue &empresa : m_empresas)
+            if (idOf(empresa) == idMember(row, "idEmpresa"))
+                row.insert(QStringLiteral("empresa"), text(empresa.toObject(), "empresa"));
+        return row;
+    });
 }

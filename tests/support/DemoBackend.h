@@ -109,6 +109,9 @@ private:
     // their system-list rows, functions and commission tables.
     std::optional<FakeReply> comissoes(const RecordedRequest &request, const QStringList &path);
     QJsonObject comissaoComNomes(const QString &resource, QJsonObject row) const;
+    // The stand-alone receipts, named with their person, town, type and company.
+    std::optional<FakeReply> recibosAvulsos(const RecordedRequest &request,
+                                            const QStringList &path);
     // Every company (the seed's and those registered since), each with the user's link or none.
     FakeReply usuarioEmpresas(qint64 idUsuario) const;
     QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;

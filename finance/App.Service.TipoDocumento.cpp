@@ -1,0 +1,7 @@
+#include "App.Service.TipoDocumento.h"
+
+ZUNTA_REGISTER_SERVICE(TTipoDocumentoService)
+
+TTipoDocumentoService::TTipoDocumentoService()
+    : TBaseService(QStringLiteral("TTipoDocumentoService"))
+{ }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "App.Base.Service.h"
+
+// The document types (/tipo-documento); the base calls serve it.
+class TTipoDocumentoService final : public TBaseService
+{
+public:
+    TTipoDocumentoService();
+};
