@@ -19,5 +19,8 @@ TDependenteContratoContatoFrameAdapter::TDependenteContratoContatoFrameAdapter(Q
     ButtonQrCode = button("ButtonQrCode", "QR Code", ProcQRCode);
     ButtonCopiarToken = button("ButtonCopiarToken", "Copiar Token", ProcCopiarToken);
     ButtonResetarSenha = button("ButtonResetarSenha", "Resetar Senha", ProcResetarSenha);
+    // Editing, removing and viewing the contact belong to the person window, not to this list.
+    for (TSpeedButton *herdado : { SpeedButtonEdit, SpeedButtonRemove, SpeedButtonView })
+        herdado->setVisible(false);
     LayoutButtons->setWidth(LayoutButtons->width() + 3 * 110);
 }
