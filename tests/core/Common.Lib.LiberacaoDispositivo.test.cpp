@@ -1,5 +1,8 @@
 #include "Common.Lib.LiberacaoDispositivo.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +27,23 @@ TEST(LiberacaoDispositivoTest, WritesEveryMemberInFieldOrderWithPlainSlashes)
     EXPECT_EQ(payload.QrText(), expected);
     // The JSON text itself keeps the escaped solidus; only the QR text drops it.
     EXPECT_TRUE(payload.AsJson().contains(QStringLiteral("https:\\/\\/")));
+}
+
+TEST(LiberacaoDispositivoTest, NamesOutsideLatin1ReachTheDeviceAsEscapesItReadsBack)
+{
+    TLiberacaoDispositivo payload;
+    payload.NomeAssociado = QStringLiteral("ŁUKASZ – SILVA \U0001F600");
+    payload.Empresa = QStringLiteral("Funerária Paz");
+
+    const QString text = payload.QrText();
+
+    // Every character fits the code's ISO-8859-1, and the JSON reads back to the same names.
+    for (const QChar c : text)
+        EXPECT_LE(c.unicode(), 0xFF) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\\u0141UKASZ \\u2013 SILVA"))) << text.toStdString();
+    const QJsonObject read = QJsonDocument::fromJson(text.toUtf8()).object();
+    EXPECT_EQ(read.value("nomeAssociado").toString(), payload.NomeAssociado);
+    EXPECT_EQ(read.value("empresa").toString(), QStringLiteral("Funerária Paz"));
 }
 
 } // namespace

@@ -285,6 +285,20 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
     if (request.method == "POST" && path.size() == 2 && path.at(0) == QLatin1String("contrato")
         && path.at(1) != QLatin1String("complex"))
         return FakeReply::empty(200);
+    // The active members of a contract (seed rows name their contract in "idContrato").
+    if (request.method == "GET" && is({ "dependente-contrato", "ativo", "*" })) {
+        const qint64 idContrato = path.at(2).toLongLong();
+        QJsonArray ativos;
+        for (const QJsonValue &row : m_store.rows(QStringLiteral("/dependente-contrato")))
+            if (idMember(row.toObject(), "idContrato") == idContrato
+                && idMember(row.toObject(), "listaBaixaContrato") == 0)
+                ativos.append(row);
+        if (ativos.isEmpty())
+            return FakeReply::empty(304);
+        return FakeReply::json(toJson({ { QStringLiteral("total"), ativos.size() },
+                                        { QStringLiteral("pages"), 1 },
+                                        { QStringLiteral("listHelper"), ativos } }));
+    }
     if (auto reply = planos(request, path))
         return reply;
     if (auto reply = comissoes(request, path))
