@@ -15,7 +15,8 @@ TFormCadastroAgencia::TFormCadastroAgencia(QWidget *AParent)
 {
     setWindowTitle(QStringLiteral("Cadastro de Agências"));
     const TPlacement place(VertScrollBoxControls->content(), 18, 30);
-    place.Field(LabelBanco, EditBanco, u"Banco", 8, 8, 279);
+    // The bank keeps room for its registration button beside it.
+    place.Field(LabelBanco, EditBanco, u"Banco", 8, 8, 241);
     place.Field(LabelNome, EditNome, u"Nome", 298, 8, 279);
     place.Field(LabelNumero, EditNumero, u"Numero", 8, 66, 279);
     place.Field(LabelDigito, EditDigito, u"Digito", 298, 66, 279);

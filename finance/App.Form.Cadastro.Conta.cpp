@@ -21,11 +21,12 @@ TFormCadastroConta::TFormCadastroConta(QWidget *AParent)
     const TPlacement place(VertScrollBoxControls->content(), 18, 30);
     place.Field(LabelListaTipoConta, EditListaTipoConta, u"ListaTipoConta", 8, 8, 279);
     place.Field(LabelDescricao, EditDescricao, u"Descricao", 298, 8, 279);
-    place.Field(LabelAgencia, EditAgencia, u"Agencia", 8, 66, 279);
+    // The branch and the company keep room for their registration buttons beside them.
+    place.Field(LabelAgencia, EditAgencia, u"Agencia", 8, 66, 241);
     place.Field(LabelNumero, EditNumero, u"Numero", 298, 66, 279);
     place.Field(LabelDigito, EditDigito, u"Digito", 8, 124, 279);
     place.Field(LabelOperacao, EditOperacao, u"Operacao", 298, 124, 279);
-    place.Field(LabelPessoa, EditPessoa, u"Pessoa", 8, 182, 279);
+    place.Field(LabelPessoa, EditPessoa, u"Pessoa", 8, 182, 241);
     place.Field(LabelIntegracaoApiFinanceira,
                 EditIntegracaoApiFinanceira,
                 u"IntegracaoApiFinanceira",

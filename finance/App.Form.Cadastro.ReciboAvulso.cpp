@@ -31,7 +31,7 @@ TFormCadastroReciboAvulso::TFormCadastroReciboAvulso(QWidget *AParent)
 {
     setWindowTitle(QStringLiteral("RECIBO AVULSO"));
     const TPlacement place(VertScrollBoxControls->content(), 18, 30);
-    place.Field(LabelPessoa, EditPessoa, u"Pessoa", 8, 8, 569);
+    place.Field(LabelPessoa, EditPessoa, u"Pessoa", 8, 8, 531); // and its registration button
     place.Field(LabelListaTipoRecibo, EditListaTipoRecibo, u"ListaTipoRecibo", 8, 66, 279);
     place.Field(LabelData, DateEditData, u"Data", 298, 66, 130);
     place.Field(LabelValor, EditValor, u"Valor", 438, 66, 139);
