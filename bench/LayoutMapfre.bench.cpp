@@ -4,6 +4,8 @@
 
 #include "App.Lib.Layout.Mapfre.h"
 
+#include <QCoreApplication>
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -72,3 +74,14 @@ void BM_BarePagLoop(benchmark::State &state)
 BENCHMARK(BM_BarePagLoop)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

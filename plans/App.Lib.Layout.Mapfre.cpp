@@ -53,18 +53,22 @@ void TRegistroDetailNew::getDetails(QStringList &AList) const
 
 void TRegistroDetailPag::getDetails(QStringList &AList) const
 {
-    for (const TItemDeailPag &item : Details)
-        AList << u'D' + TUtilLayout::resultString(item.AnoMesVigencia, 6)
-                     + TUtilLayout::fieldInteger(item.NumeroSerieDistribuicao,
-                                                 3,
-                                                 QStringLiteral("NumeroSerieDistribuicao"))
-                     + TUtilLayout::fieldInteger(item.NumeroSorte, 8, QStringLiteral("NumeroSorte"))
-                     + TUtilLayout::fieldFloat(item.ValorTitulo, 17, 8, QStringLiteral("ValorTitulo"))
-                     + TUtilLayout::resultDate(item.DataVigenciaSorteio, 8)
-                     + TUtilLayout::resultString(item.IdentificacaoCliente, 25)
-                     + TUtilLayout::fieldInteger(item.NumeroSequencialRegistro,
-                                                 9,
-                                                 QStringLiteral("NumeroSequencialRegistro"));
+    AList.reserve(AList.size() + qsizetype(Details.size()));
+    for (const TItemDeailPag &item : Details) {
+        QString line;
+        line.reserve(80);
+        line += u'D';
+        TUtilLayout::appendString(line, item.AnoMesVigencia, 6);
+        TUtilLayout::appendField(
+            line, std::int64_t(item.NumeroSerieDistribuicao), 3, "NumeroSerieDistribuicao");
+        TUtilLayout::appendField(line, std::int64_t(item.NumeroSorte), 8, "NumeroSorte");
+        TUtilLayout::appendField(line, item.ValorTitulo, 17, 8, "ValorTitulo");
+        line += TUtilLayout::resultDate(item.DataVigenciaSorteio, 8);
+        TUtilLayout::appendString(line, item.IdentificacaoCliente, 25);
+        TUtilLayout::appendField(
+            line, std::int64_t(item.NumeroSequencialRegistro), 9, "NumeroSequencialRegistro");
+        AList << line;
+    }
 }
 
 QString TRegistroTrailerPag::getTrailer() const
@@ -123,8 +127,16 @@ TLayoutFile TLayoutMapfre::BuildFile()
     Detail->getDetails(lines);
     lines << Trailer->getTrailer();
     QByteArray bytes;
-    for (const QString &line : std::as_const(lines))
-        bytes += ToWindows1252(line) + "\r\n";
+    bytes.reserve((lines.isEmpty() ? 0 : lines.size() * (lines.constLast().size() + 2))
+                  + 4 * 80);
+    for (const QString &line : std::as_const(lines)) {
+        // The records hold ASCII only; any other character goes through the code page.
+        bool ascii = true;
+        for (QChar c : line)
+            ascii = ascii && c.unicode() < 0x80;
+        bytes += ascii ? line.toLatin1() : ToWindows1252(line);
+        bytes += "\r\n";
+    }
     return { fileName, bytes };
 }
 
@@ -211,7 +223,7 @@ void TPagLayoutMapfre::fillRows(const TObjectList<TLayoutMapfrePagDto> &ARows)
     int sequencial = 0;
     for (const auto &row : ARows) {
         TItemDeailPag item;
-        item.AnoMesVigencia = FormatDateTime(QStringLiteral("yyyymm"), row->DataGeracao);
+        item.AnoMesVigencia = TUtilLayout::resultDate(row->DataGeracao, 6);
         item.NumeroSerieDistribuicao = row->NumeroSerieDistribuicao;
         item.NumeroSorte = row->NumeroSorte;
         item.DataVigenciaSorteio = row->DataVigenciaSorteio;

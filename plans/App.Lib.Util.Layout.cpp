@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +26,12 @@ QString trimLayoutText(const QString &value)
 // The digits of the value with ADecimalSize decimals and no point, leading zeros dropped.
 std::int64_t impliedDecimals(double value, int decimals)
 {
+    // The files repeat one value on every record: the last answer is kept.
+    thread_local double lastValue = -1.0;
+    thread_local int lastDecimals = -1;
+    thread_local std::int64_t lastNumber = 0;
+    if (value == lastValue && decimals == lastDecimals)
+        return lastNumber;
     // 15 significant digits: "d.dddddddddddddde±x".
     char text[64];
     std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
@@ -47,30 +54,63 @@ std::int64_t impliedDecimals(double value, int decimals)
     if (fraction.size() < decimals)
         fraction += QByteArray(decimals - fraction.size(), '0');
     fraction.truncate(decimals);
-    return (whole + fraction).toLongLong();
+    lastNumber = (whole + fraction).toLongLong();
+    lastValue = value;
+    lastDecimals = decimals;
+    return lastNumber;
 }
 
-[[noreturn]] void raiseTooWide(const QString &field, int size)
+[[noreturn]] void raiseTooWide(QLatin1String field, int size)
 {
     throw Exception(QStringLiteral("O campo %1 não cabe em %2 posições.").arg(field).arg(size));
 }
 
 } // namespace
 
+void TUtilLayout::appendInteger(QString &ALine, std::int64_t Value, int ASize)
+{
+    // Digits written from the right into a small buffer: this runs for every field of every
+    // record.
+    char16_t digits[24];
+    int at = 24;
+    std::uint64_t rest = Value < 0 ? 0 - std::uint64_t(Value) : std::uint64_t(Value);
+    do {
+        digits[--at] = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    const int count = 24 - at;
+    if (Value < 0)
+        ALine += u'-';
+    const int zeros = ASize - count - (Value < 0 ? 1 : 0);
+    if (zeros > 0)
+        ALine.append(QString(zeros, u'0'));
+    ALine.append(reinterpret_cast<const QChar *>(digits + at), count);
+}
+
 QString TUtilLayout::resultInteger(std::int64_t Value, int ASize)
 {
-    QString digits = QString::number(Value < 0 ? -Value : Value);
-    if (digits.size() < ASize)
-        digits.prepend(QString(ASize - digits.size() - (Value < 0 ? 1 : 0), u'0'));
-    return Value < 0 ? u'-' + digits : digits;
+    QString text;
+    text.reserve(std::max(ASize, 20));
+    appendInteger(text, Value, ASize);
+    return text;
 }
 
 QString TUtilLayout::resultString(const QString &Value, int ASize)
 {
-    QString text = trimLayoutText(Value);
-    if (text.size() < ASize)
-        text += QString(ASize - text.size(), u' ');
-    text.truncate(ASize);
+    qsizetype first = 0;
+    qsizetype last = Value.size();
+    while (first < last && Value.at(first).unicode() <= u' ')
+        ++first;
+    while (last > first && Value.at(last - 1).unicode() <= u' ')
+        --last;
+    const qsizetype kept = std::min<qsizetype>(last - first, ASize);
+    QString text(ASize, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const char16_t *in = reinterpret_cast<const char16_t *>(Value.constData()) + first;
+    for (qsizetype i = 0; i < kept; ++i)
+        out[i] = in[i];
+    for (qsizetype i = kept; i < ASize; ++i)
+        out[i] = u' ';
     return text;
 }
 
@@ -89,11 +129,8 @@ QString TUtilLayout::resultDate(TDateTime Value, int ASize)
     int month = 0;
     int day = 0;
     DecodeDate(Value, year, month, day);
-    return QStringLiteral("%1%2%3")
-        .arg(year, 4, 10, QChar(u'0'))
-        .arg(month, 2, 10, QChar(u'0'))
-        .arg(day, 2, 10, QChar(u'0'))
-        .left(ASize);
+    const std::int64_t yyyymmdd = std::int64_t(year) * 10000 + month * 100 + day;
+    return resultInteger(yyyymmdd, 8).left(ASize);
 }
 
 QString TUtilLayout::resultFloat(double Value, int ASize, int ADecimalSize, bool AIsRound)
@@ -104,11 +141,42 @@ QString TUtilLayout::resultFloat(double Value, int ASize, int ADecimalSize, bool
     return resultInteger(Value < 0 ? -number : number, ASize);
 }
 
+void TUtilLayout::appendField(QString &ALine, std::int64_t Value, int ASize, const char *AField)
+{
+    const qsizetype before = ALine.size();
+    appendInteger(ALine, Value, ASize);
+    if (ALine.size() - before > ASize)
+        raiseTooWide(QLatin1String(AField), ASize);
+}
+
+void TUtilLayout::appendField(QString &ALine,
+                              double Value,
+                              int ASize,
+                              int ADecimalSize,
+                              const char *AField)
+{
+    appendField(ALine, impliedDecimals(Value, ADecimalSize), ASize, AField);
+}
+
+void TUtilLayout::appendString(QString &ALine, const QString &Value, int ASize)
+{
+    qsizetype first = 0;
+    qsizetype last = Value.size();
+    while (first < last && Value.at(first).unicode() <= u' ')
+        ++first;
+    while (last > first && Value.at(last - 1).unicode() <= u' ')
+        --last;
+    const qsizetype kept = std::min<qsizetype>(last - first, ASize);
+    ALine.append(Value.constData() + first, kept);
+    for (qsizetype i = kept; i < ASize; ++i)
+        ALine += u' ';
+}
+
 QString TUtilLayout::fieldInteger(std::int64_t Value, int ASize, const QString &AField)
 {
     QString text = resultInteger(Value, ASize);
     if (text.size() > ASize)
-        raiseTooWide(AField, ASize);
+        throw Exception(QStringLiteral("O campo %1 não cabe em %2 posições.").arg(AField).arg(ASize));
     return text;
 }
 
@@ -116,6 +184,6 @@ QString TUtilLayout::fieldFloat(double Value, int ASize, int ADecimalSize, const
 {
     QString text = resultFloat(Value, ASize, ADecimalSize, false);
     if (text.size() > ASize)
-        raiseTooWide(AField, ASize);
+        throw Exception(QStringLiteral("O campo %1 não cabe em %2 posições.").arg(AField).arg(ASize));
     return text;
 }

@@ -27,4 +27,11 @@ public:
     // field (it would shift every field after it): raises an Exception naming AField.
     static QString fieldInteger(std::int64_t Value, int ASize, const QString &AField);
     static QString fieldFloat(double Value, int ASize, int ADecimalSize, const QString &AField);
+
+    // The record builders' forms: the field appended to ALine (AField names a refused number).
+    static void appendInteger(QString &ALine, std::int64_t Value, int ASize);
+    static void appendField(QString &ALine, std::int64_t Value, int ASize, const char *AField);
+    static void
+    appendField(QString &ALine, double Value, int ASize, int ADecimalSize, const char *AField);
+    static void appendString(QString &ALine, const QString &Value, int ASize);
 };
