@@ -1,7 +1,9 @@
 #include "App.Lib.Layout.Mapfre.h"
 
+#include "App.Lib.MapfreCapFTP.h"
 #include "App.Lib.Util.Layout.h"
 #include "App.Service.LayoutMapfre.h"
+#include "Common.Lib.Crypt.h"
 #include "FormatSettings.h"
 #include "SysUtils.h"
 #include "Windows1252.h"
@@ -137,7 +139,7 @@ TLayoutFile TLayoutMapfre::BuildFile()
         bytes += ascii ? line.toLatin1() : ToWindows1252(line);
         bytes += "\r\n";
     }
-    return { fileName, bytes };
+    return { fileName, std::move(lines), bytes };
 }
 
 TLayoutMapfre &TLayoutMapfre::Execute()
@@ -146,13 +148,20 @@ TLayoutMapfre &TLayoutMapfre::Execute()
     try {
         fillLayout();
         const TLayoutFile file = BuildFile();
-        if (IsEnviarFTP)
-            throw Exception(QStringLiteral("O envio por SFTP não está disponível."));
-        // Written whole or not at all: a failure never leaves half a file under the final name.
-        QSaveFile out(QDir(Path).filePath(file.FileName));
-        if (!out.open(QIODevice::WriteOnly) || out.write(file.Bytes) != file.Bytes.size()
-            || !out.commit())
-            throw Exception(out.errorString());
+        if (IsEnviarFTP) {
+            // The transfer object ends the connection when it goes.
+            TMapfreCapFTP::New()
+                ->SetUploadFile(file.Lines, file.FileName)
+                .Execute(Seguradora.HostFtp, Seguradora.PortFtp, Seguradora.LoginFtp,
+                         DecodeText(Seguradora.PasswordFtp));
+        } else {
+            // Written whole or not at all: a failure never leaves half a file under the final
+            // name.
+            QSaveFile out(QDir(Path).filePath(file.FileName));
+            if (!out.open(QIODevice::WriteOnly) || out.write(file.Bytes) != file.Bytes.size()
+                || !out.commit())
+                throw Exception(out.errorString());
+        }
     } catch (const Exception &failure) {
         throw Exception(QStringLiteral("WARNING:Não foi possível gerar o arquivo.\r\n")
                         + failure.Message());

@@ -15,7 +15,8 @@
 
 // The insurer's fixed-width files of a send batch: the NEW file asks for draw numbers, the PAG
 // file lists draw numbers with their title value and holder. The records are built from the
-// rows alone (BuildFile); Execute reads the rows, builds the file and writes it into a folder.
+// rows alone (BuildFile); Execute reads the rows, builds the file and writes it into a folder or
+// uploads it into the insurer's SFTP folder.
 
 enum class TTypeLayoutMapfre { tlNew, tlPag, tlSit };
 
@@ -108,6 +109,8 @@ public:
 struct TLayoutFile
 {
     QString FileName;
+    // The records, and the same records in Windows-1252 with CR LF after each one.
+    QStringList Lines;
     QByteArray Bytes;
 };
 
