@@ -71,6 +71,21 @@ int sftpClientOpenSocket(const QString &host, int port, int timeoutMs)
     return connected;
 }
 
+// A peer that accepted the connection but never spoke SSH, within the time-out or at all.
+bool sftpClientNoAnswer(int handshake)
+{
+    switch (handshake) {
+    case LIBSSH2_ERROR_TIMEOUT:
+    case LIBSSH2_ERROR_BANNER_RECV:
+    case LIBSSH2_ERROR_SOCKET_RECV:
+    case LIBSSH2_ERROR_SOCKET_DISCONNECT:
+    case LIBSSH2_ERROR_SOCKET_TIMEOUT:
+        return true;
+    default:
+        return false;
+    }
+}
+
 const char *sftpClientStatusText(unsigned long status)
 {
     switch (status) {
@@ -188,7 +203,12 @@ void TSftpClient::Connect()
     libssh2_session_set_timeout(session->Session, TimeoutMs);
     m_session = std::move(session);
     try {
-        if (libssh2_session_handshake(m_session->Session, m_session->Socket) != 0)
+        const int handshake = libssh2_session_handshake(m_session->Session, m_session->Socket);
+        if (sftpClientNoAnswer(handshake)) {
+            m_session.reset();
+            return;
+        }
+        if (handshake != 0)
             raiseLibraryError(QString());
         checkHostKey();
         authenticate();

@@ -11,7 +11,7 @@
 // each host and port is kept in KnownHostsFile, and a server whose key has changed is refused
 // before the password leaves. Every text reaches the server as UTF-8. A failing operation raises
 // Exception with the library's text; Connect alone leaves the client unconnected, without raising,
-// when nothing answers at HostName and Port.
+// when nothing at HostName and Port answers as an SSH server within the time-out.
 class TSftpClient final
 {
 public:

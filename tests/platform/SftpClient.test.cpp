@@ -5,11 +5,15 @@
 #include "support/SftpTestServer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -142,6 +146,55 @@ TEST_F(SftpClientTest, AWrongPasswordGivesTheLibrarysTextAndAClosedPortNoConnect
     EXPECT_TRUE(sftpClientFailureOf([&] { client.Connect(); }).isEmpty());
     EXPECT_FALSE(client.Connected());
     EXPECT_FALSE(sftpClientFailureOf([&] { client.ListDir(); }).isEmpty());
+}
+
+TEST(SftpClientLoginTest, KeyboardInteractiveAnswersThePasswordPrompt)
+{
+    const QString missing = TSftpTestServer::missing();
+    if (!missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString();
+    TSftpTestServer server(TSftpTestServer::TLogin::KeyboardInteractive);
+    const QString failure = server.start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    TSftpClient client;
+    client.HostName = QStringLiteral("127.0.0.1");
+    client.Port = server.Port();
+    client.UserName = QLatin1String(TSftpTestServer::kUser);
+    client.KnownHostsFile = server.KnownHostsFile();
+
+    client.Password = QStringLiteral("errada");
+    EXPECT_FALSE(sftpClientFailureOf([&] { client.Connect(); }).isEmpty());
+    EXPECT_FALSE(client.Connected());
+    client.Password = QLatin1String(TSftpTestServer::kPassword);
+    client.Connect();
+    ASSERT_TRUE(client.Connected()) << server.log().toStdString();
+    client.UploadStream(QStringLiteral("/SAÍDA/K.TXT"), "k");
+    EXPECT_EQ(server.readRemote(QStringLiteral("K.TXT")), "k");
+}
+
+TEST(SftpClientLoginTest, APeerThatNeverSpeaksLeavesTheClientUnconnectedAfterTheTimeOut)
+{
+    // Accepts connections (the kernel completes them) and never says a word.
+    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(silent, 4), 0);
+    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr *>(&address), &length), 0);
+    TSftpClient client;
+    client.HostName = QStringLiteral("127.0.0.1");
+    client.Port = ntohs(address.sin_port);
+    client.KnownHostsFile = QStringLiteral("/nonexistent/known_hosts");
+    client.TimeoutMs = 300;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_EQ(sftpClientFailureOf([&] { client.Connect(); }), QString());
+    EXPECT_FALSE(client.Connected());
+    // A bound on hanging, not a measure of speed.
+    EXPECT_LT(elapsed.elapsed(), 20000);
+    ::close(silent);
 }
 
 } // namespace

@@ -27,6 +27,12 @@ public:
     static constexpr const char *kUser = "zunta-sftp";
     static constexpr const char *kPassword = "zunta-sftp-teste";
 
+    // How the server lets the account in: its password, or keyboard-interactive through PAM.
+    enum class TLogin { Password, KeyboardInteractive };
+
+    explicit TSftpTestServer(TLogin login = TLogin::Password)
+        : m_login(login)
+    { }
     ~TSftpTestServer() { stop(); }
 
     // Why no server can run on this machine; empty when one can. A missing server or account is
@@ -175,9 +181,7 @@ private:
         const QString text = QStringLiteral("ListenAddress 127.0.0.1:%1\n"
                                             "HostKey %2\n"
                                             "PidFile none\n"
-                                            "UsePAM no\n"
-                                            "PasswordAuthentication yes\n"
-                                            "KbdInteractiveAuthentication no\n"
+                                            "%5"
                                             "PubkeyAuthentication no\n"
                                             "PermitRootLogin no\n"
                                             "AllowUsers %3\n"
@@ -190,7 +194,16 @@ private:
                                             "ChrootDirectory %4\n"
                                             "LogLevel INFO\n")
                                  .arg(m_port)
-                                 .arg(hostKey, QLatin1String(kUser), m_root->path());
+                                 .arg(hostKey,
+                                      QLatin1String(kUser),
+                                      m_root->path(),
+                                      m_login == TLogin::Password
+                                          ? QStringLiteral("UsePAM no\n"
+                                                           "PasswordAuthentication yes\n"
+                                                           "KbdInteractiveAuthentication no\n")
+                                          : QStringLiteral("UsePAM yes\n"
+                                                           "PasswordAuthentication no\n"
+                                                           "KbdInteractiveAuthentication yes\n"));
         config.write(text.toUtf8());
         config.close();
 
@@ -214,6 +227,7 @@ private:
         return QString();
     }
 
+    TLogin m_login;
     QTemporaryDir m_config;
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<QProcess> m_sshd;
