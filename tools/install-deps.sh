@@ -18,3 +18,24 @@ if ! locale -a 2>/dev/null | grep -qi '^pt_BR.utf8$'; then
     grep -q '^pt_BR.UTF-8 UTF-8' /etc/locale.gen || echo 'pt_BR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
     $SUDO locale-gen >/dev/null
 fi
+
+# The throw-away account of the SFTP tests: no home, no login shell, a password the tests know.
+# Only the tests' own sshd admits it (loopback, chrooted, internal-sftp only); the machine's own
+# sshd refuses it.
+SFTP_TEST_USER=zunta-sftp
+if ! id "$SFTP_TEST_USER" >/dev/null 2>&1; then
+    $SUDO useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+        "$SFTP_TEST_USER"
+fi
+echo "$SFTP_TEST_USER:zunta-sftp-teste" | $SUDO chpasswd
+# The tests' chroot folders: every folder above a chroot must be root's and closed to others.
+$SUDO install -d -m 0755 -o root -g root /srv/zunta-sftp
+if [ -d /etc/ssh/sshd_config.d ]; then
+    conf=/etc/ssh/sshd_config.d/zunta-sftp-test.conf
+    if [ "$(cat "$conf" 2>/dev/null)" != "DenyUsers $SFTP_TEST_USER" ]; then
+        echo "DenyUsers $SFTP_TEST_USER" | $SUDO tee "$conf" >/dev/null
+        if command -v systemctl >/dev/null 2>&1 && systemctl is-active --quiet ssh 2>/dev/null; then
+            $SUDO systemctl reload ssh
+        fi
+    fi
+fi
