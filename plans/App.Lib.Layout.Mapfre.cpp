@@ -8,6 +8,8 @@
 #include "SysUtils.h"
 #include "Windows1252.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QSaveFile>
 
@@ -65,7 +67,7 @@ void TRegistroDetailPag::getDetails(QStringList &AList) const
             line, std::int64_t(item.NumeroSerieDistribuicao), 3, "NumeroSerieDistribuicao");
         TUtilLayout::appendField(line, std::int64_t(item.NumeroSorte), 8, "NumeroSorte");
         TUtilLayout::appendField(line, item.ValorTitulo, 17, 8, "ValorTitulo");
-        line += TUtilLayout::resultDate(item.DataVigenciaSorteio, 8);
+        TUtilLayout::appendDate(line, item.DataVigenciaSorteio, 8);
         TUtilLayout::appendString(line, item.IdentificacaoCliente, 25);
         TUtilLayout::appendField(
             line, std::int64_t(item.NumeroSequencialRegistro), 9, "NumeroSequencialRegistro");
@@ -132,11 +134,19 @@ TLayoutFile TLayoutMapfre::BuildFile()
     bytes.reserve((lines.isEmpty() ? 0 : lines.size() * (lines.constLast().size() + 2))
                   + 4 * 80);
     for (const QString &line : std::as_const(lines)) {
-        // The records hold ASCII only; any other character goes through the code page.
-        bool ascii = true;
-        for (QChar c : line)
-            ascii = ascii && c.unicode() < 0x80;
-        bytes += ascii ? line.toLatin1() : ToWindows1252(line);
+        // The records hold ASCII only, copied a byte a character; any other character goes
+        // through the code page.
+        const bool ascii = std::all_of(
+            line.cbegin(), line.cend(), [](QChar c) { return c.unicode() < 0x80; });
+        if (ascii) {
+            const qsizetype at = bytes.size();
+            bytes.resize(at + line.size());
+            std::transform(line.cbegin(), line.cend(), bytes.data() + at, [](QChar c) {
+                return char(c.unicode());
+            });
+        } else {
+            bytes += ToWindows1252(line);
+        }
         bytes += "\r\n";
     }
     return { fileName, std::move(lines), bytes };

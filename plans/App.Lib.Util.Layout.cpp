@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <limits>
 
 namespace {
 
@@ -60,6 +62,22 @@ std::int64_t impliedDecimals(double value, int decimals)
     return lastNumber;
 }
 
+// The date as the number yyyymmdd. A file's records share a few dates: the last answer is kept.
+std::int64_t yyyymmdd(TDateTime value)
+{
+    thread_local TDateTime lastValue = std::numeric_limits<double>::quiet_NaN(); // equals none
+    thread_local std::int64_t lastNumber = 0;
+    if (value == lastValue)
+        return lastNumber;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    DecodeDate(value, year, month, day);
+    lastNumber = std::int64_t(year) * 10000 + month * 100 + day;
+    lastValue = value;
+    return lastNumber;
+}
+
 [[noreturn]] void raiseTooWide(QLatin1String field, int size)
 {
     throw Exception(QStringLiteral("O campo %1 não cabe em %2 posições.").arg(field).arg(size));
@@ -81,9 +99,11 @@ void TUtilLayout::appendInteger(QString &ALine, std::int64_t Value, int ASize)
     const int count = 24 - at;
     if (Value < 0)
         ALine += u'-';
-    const int zeros = ASize - count - (Value < 0 ? 1 : 0);
-    if (zeros > 0)
-        ALine.append(QString(zeros, u'0'));
+    // The zeros go in without a string of their own.
+    static constexpr char16_t kZeros[] = u"00000000000000000000000000000000";
+    constexpr int kZerosSize = int(std::size(kZeros)) - 1;
+    for (int zeros = ASize - count - (Value < 0 ? 1 : 0); zeros > 0; zeros -= kZerosSize)
+        ALine.append(reinterpret_cast<const QChar *>(kZeros), std::min(zeros, kZerosSize));
     ALine.append(reinterpret_cast<const QChar *>(digits + at), count);
 }
 
@@ -125,12 +145,18 @@ QString TUtilLayout::resultStringZero(const QString &Value, int ASize)
 
 QString TUtilLayout::resultDate(TDateTime Value, int ASize)
 {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    DecodeDate(Value, year, month, day);
-    const std::int64_t yyyymmdd = std::int64_t(year) * 10000 + month * 100 + day;
-    return resultInteger(yyyymmdd, 8).left(ASize);
+    QString text;
+    text.reserve(8);
+    appendDate(text, Value, ASize);
+    return text;
+}
+
+void TUtilLayout::appendDate(QString &ALine, TDateTime Value, int ASize)
+{
+    const qsizetype before = ALine.size();
+    appendInteger(ALine, yyyymmdd(Value), 8);
+    if (ALine.size() - before > ASize)
+        ALine.truncate(before + ASize);
 }
 
 QString TUtilLayout::resultFloat(double Value, int ASize, int ADecimalSize, bool AIsRound)

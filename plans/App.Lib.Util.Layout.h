@@ -34,4 +34,6 @@ public:
     static void
     appendField(QString &ALine, double Value, int ASize, int ADecimalSize, const char *AField);
     static void appendString(QString &ALine, const QString &Value, int ASize);
+    // The date as yyyymmdd, its first ASize digits.
+    static void appendDate(QString &ALine, TDateTime Value, int ASize);
 };
