@@ -14,7 +14,7 @@
 namespace {
 
 // Blanks and control characters off both ends.
-QString trimLayoutText(const QString &value)
+QStringView trimLayoutText(const QString &value)
 {
     qsizetype first = 0;
     qsizetype last = value.size();
@@ -22,7 +22,7 @@ QString trimLayoutText(const QString &value)
         ++first;
     while (last > first && value.at(last - 1).unicode() <= u' ')
         --last;
-    return value.mid(first, last - first);
+    return QStringView(value).mid(first, last - first);
 }
 
 // The digits of the value with ADecimalSize decimals and no point, leading zeros dropped.
@@ -78,7 +78,7 @@ std::int64_t yyyymmdd(TDateTime value)
     return lastNumber;
 }
 
-[[noreturn]] void raiseTooWide(QLatin1String field, int size)
+[[noreturn]] void raiseTooWide(const QString &field, int size)
 {
     throw Exception(QStringLiteral("O campo %1 não cabe em %2 posições.").arg(field).arg(size));
 }
@@ -117,30 +117,19 @@ QString TUtilLayout::resultInteger(std::int64_t Value, int ASize)
 
 QString TUtilLayout::resultString(const QString &Value, int ASize)
 {
-    qsizetype first = 0;
-    qsizetype last = Value.size();
-    while (first < last && Value.at(first).unicode() <= u' ')
-        ++first;
-    while (last > first && Value.at(last - 1).unicode() <= u' ')
-        --last;
-    const qsizetype kept = std::min<qsizetype>(last - first, ASize);
-    QString text(ASize, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    const char16_t *in = reinterpret_cast<const char16_t *>(Value.constData()) + first;
-    for (qsizetype i = 0; i < kept; ++i)
-        out[i] = in[i];
-    for (qsizetype i = kept; i < ASize; ++i)
-        out[i] = u' ';
+    QString text;
+    text.reserve(ASize);
+    appendString(text, Value, ASize);
     return text;
 }
 
 QString TUtilLayout::resultStringZero(const QString &Value, int ASize)
 {
     // Counted on the trimmed text, so blanks around a CPF cost no zeros.
-    const QString text = trimLayoutText(Value);
+    const QStringView text = trimLayoutText(Value);
     if (text.size() >= ASize)
-        return text;
-    return QString(ASize - text.size(), u'0') + text;
+        return text.toString();
+    return QString(ASize - text.size(), u'0') + text.toString();
 }
 
 QString TUtilLayout::resultDate(TDateTime Value, int ASize)
@@ -186,14 +175,9 @@ void TUtilLayout::appendField(QString &ALine,
 
 void TUtilLayout::appendString(QString &ALine, const QString &Value, int ASize)
 {
-    qsizetype first = 0;
-    qsizetype last = Value.size();
-    while (first < last && Value.at(first).unicode() <= u' ')
-        ++first;
-    while (last > first && Value.at(last - 1).unicode() <= u' ')
-        --last;
-    const qsizetype kept = std::min<qsizetype>(last - first, ASize);
-    ALine.append(Value.constData() + first, kept);
+    const QStringView text = trimLayoutText(Value);
+    const qsizetype kept = std::min<qsizetype>(text.size(), ASize);
+    ALine.append(text.first(kept));
     for (qsizetype i = kept; i < ASize; ++i)
         ALine += u' ';
 }
@@ -202,7 +186,7 @@ QString TUtilLayout::fieldInteger(std::int64_t Value, int ASize, const QString &
 {
     QString text = resultInteger(Value, ASize);
     if (text.size() > ASize)
-        throw Exception(QStringLiteral("O campo %1 não cabe em %2 posições.").arg(AField).arg(ASize));
+        raiseTooWide(AField, ASize);
     return text;
 }
 
@@ -210,6 +194,6 @@ QString TUtilLayout::fieldFloat(double Value, int ASize, int ADecimalSize, const
 {
     QString text = resultFloat(Value, ASize, ADecimalSize, false);
     if (text.size() > ASize)
-        throw Exception(QStringLiteral("O campo %1 não cabe em %2 posições.").arg(AField).arg(ASize));
+        raiseTooWide(AField, ASize);
     return text;
 }

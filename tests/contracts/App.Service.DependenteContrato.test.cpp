@@ -10,6 +10,7 @@
 #include "support/FakeConnection.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestTexts.h"
+#include "support/FailureOf.h"
 
 #include <gtest/gtest.h>
 
@@ -29,16 +30,6 @@ const char *const kDependentes
 class DependenteContratoServiceTest : public ::testing::Test
 {
 protected:
-    QString failureOf(const std::function<void()> &AAction)
-    {
-        try {
-            AAction();
-        } catch (const Exception &failure) {
-            return failure.Message();
-        }
-        return QString();
-    }
-
     FakeBackend backend;
     FakeConnection fake { backend };
     ScriptedDialogs dialogs;
@@ -107,7 +98,7 @@ TEST_F(DependenteContratoServiceTest, MemberReadsAnswerNoListOrRaise)
         }
         backend.on(
             "GET", read.path, FakeReply::json(R"({"message":"ERROR:Contrato inexistente."})", 500));
-        EXPECT_EQ(failureOf([&] { read.fill(); }), QStringLiteral("ERROR:Contrato inexistente."))
+        EXPECT_EQ(FailureOf([&] { read.fill(); }), QStringLiteral("ERROR:Contrato inexistente."))
             << read.path;
     }
 }
@@ -129,13 +120,13 @@ TEST_F(DependenteContratoServiceTest, HolderCheckReadsTheClosingRecordAndRaisesF
 
     // An error must not read as "not a holder".
     backend.on("GET", path, FakeReply::json(R"({"message":"ERROR:Falha na consulta."})", 500));
-    EXPECT_EQ(failureOf([&] { service.findDependenteIsTitular(3000000000); }),
+    EXPECT_EQ(FailureOf([&] { service.findDependenteIsTitular(3000000000); }),
               QStringLiteral("ERROR:Falha na consulta."));
     backend.on("GET", path, FakeReply::text("WARNING:Pessoa não localizada.", 404));
-    EXPECT_EQ(failureOf([&] { service.findDependenteIsTitular(3000000000); }),
+    EXPECT_EQ(FailureOf([&] { service.findDependenteIsTitular(3000000000); }),
               QStringLiteral("WARNING:Pessoa não localizada."));
     backend.on("GET", path, FakeReply::json("[]"));
-    EXPECT_EQ(failureOf([&] { service.findDependenteIsTitular(3000000000); }),
+    EXPECT_EQ(FailureOf([&] { service.findDependenteIsTitular(3000000000); }),
               QStringLiteral("ERROR:Estrutura do JSON não obedece os requisitos."));
 }
 
@@ -170,7 +161,7 @@ TEST_F(DependenteContratoServiceTest, SavingCardValidityRaisesTheReplyOrTheProbl
     validade.IdServico = 9;
 
     backend.on("POST", path, FakeReply::empty(200));
-    EXPECT_EQ(failureOf([&] { service.postValidadeCartao(validade); }), QString());
+    EXPECT_EQ(FailureOf([&] { service.postValidadeCartao(validade); }), QString());
     const auto request = backend.last("POST", path);
     EXPECT_NE(request->body.find(R"("listDependenteContrato":{"listHelper":["11","12"]})"),
               std::string::npos)
@@ -178,9 +169,9 @@ TEST_F(DependenteContratoServiceTest, SavingCardValidityRaisesTheReplyOrTheProbl
     EXPECT_EQ(service.Request().AppliedTimeout(), 60000);
 
     backend.on("POST", path, FakeReply::empty(422));
-    EXPECT_EQ(failureOf([&] { service.postValidadeCartao(validade); }), kProblemaDependente);
+    EXPECT_EQ(FailureOf([&] { service.postValidadeCartao(validade); }), kProblemaDependente);
     backend.on("POST", path, FakeReply::text("WARNING:Serviço sem valor.", 422));
-    EXPECT_EQ(failureOf([&] { service.postValidadeCartao(validade); }),
+    EXPECT_EQ(FailureOf([&] { service.postValidadeCartao(validade); }),
               QStringLiteral("WARNING:Serviço sem valor."));
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
 }

@@ -4,6 +4,7 @@
 #include "SysUtils.h"
 
 #include "support/FakeConnection.h"
+#include "support/FailureOf.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,16 +31,6 @@ QByteArray fileBytes(const QString &APath)
 }
 
 // The failure text the call raised; empty when it raised nothing.
-QString failureOf(const std::function<void()> &ACall)
-{
-    try {
-        ACall();
-    } catch (const Exception &failure) {
-        return failure.Message();
-    }
-    return QString();
-}
-
 // Two rows of a NEW batch: plan 12, generated 10/12/2025, first of the day. The second row
 // carries other header and access values, which must not reach the file.
 const char *const kNewRows = R"({"listHelper":[)"
@@ -70,7 +61,7 @@ protected:
     // Runs the layout on batch 41 into the temp folder.
     QString run(TLayoutMapfre &ALayout)
     {
-        return failureOf([&] { ALayout.Clear().SetIdLote(41).SetPath(folder.path()).Execute(); });
+        return FailureOf([&] { ALayout.Clear().SetIdLote(41).SetPath(folder.path()).Execute(); });
     }
 
     FakeBackend backend;
@@ -117,10 +108,10 @@ TEST(UtilLayoutTest, ImpliedDecimalsTruncateAtFifteenDigits)
 
 TEST(UtilLayoutTest, ANumberWiderThanItsFieldIsRefusedWithTheFieldsName)
 {
-    const QString message = failureOf(
+    const QString message = FailureOf(
         [] { TUtilLayout::fieldInteger(12345, 4, QStringLiteral("CodigoCliente")); });
     EXPECT_TRUE(message.contains(QStringLiteral("CodigoCliente"))) << message.toStdString();
-    EXPECT_FALSE(failureOf([] { TUtilLayout::fieldFloat(123.0, 4, 2, QStringLiteral("Valor")); })
+    EXPECT_FALSE(FailureOf([] { TUtilLayout::fieldFloat(123.0, 4, 2, QStringLiteral("Valor")); })
                      .isEmpty());
     EXPECT_EQ(TUtilLayout::fieldInteger(1234, 4, QStringLiteral("CodigoCliente")), "1234");
 }
@@ -230,14 +221,14 @@ TEST_F(LayoutMapfreTest, FailuresGiveNoFileAndTheGenerationText)
         QString path = dir.path();
         row.setUp(backendOfCase, path);
         auto layout = TPagLayoutMapfre::New();
-        const QString message = failureOf(
+        const QString message = FailureOf(
             [&] { layout->Clear().SetIdLote(41).SetPath(path).Execute(); });
         EXPECT_TRUE(message.startsWith(prefix)) << row.name << ": " << message.toStdString();
         EXPECT_GT(message.size(), prefix.size()) << row.name;
         EXPECT_FALSE(layout->IsSuccess()) << row.name;
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << row.name;
     }
-    EXPECT_TRUE(failureOf([&] {
+    EXPECT_TRUE(FailureOf([&] {
                     FakeBackend b;
                     FakeConnection c { b };
                     b.on("GET",

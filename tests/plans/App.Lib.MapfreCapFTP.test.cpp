@@ -7,6 +7,7 @@
 
 #include "support/FakeConnection.h"
 #include "support/SftpTestServer.h"
+#include "support/FailureOf.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,16 +17,6 @@
 #include <functional>
 
 namespace {
-
-QString mapfreCapFTPFailureOf(const std::function<void()> &ACall)
-{
-    try {
-        ACall();
-    } catch (const Exception &failure) {
-        return failure.Message();
-    }
-    return QString();
-}
 
 class MapfreCapFTPTest : public ::testing::Test
 {
@@ -146,7 +137,7 @@ TEST_F(MapfreCapFTPTest, DownloadTakesTheSingleFileOfTheOutboxOnly)
         QStringList lines { prefilled };
         auto download = transfer();
         download->SetDownloadFile(lines);
-        EXPECT_EQ(mapfreCapFTPFailureOf([&] { execute(*download); }), row.failure) << row.name;
+        EXPECT_EQ(FailureOf([&] { execute(*download); }), row.failure) << row.name;
         EXPECT_EQ(lines, row.lines) << row.name;
         if (row.failure.isEmpty()) {
             EXPECT_EQ(download->GetFileName(), row.files.constFirst().first) << row.name;
@@ -163,13 +154,13 @@ TEST_F(MapfreCapFTPTest, AWrongPasswordOrAClosedPortStopsTheTransfer)
     auto wrong = transfer();
     wrong->SetUploadFile(lines, QStringLiteral("ARQ.TXT"));
     const QString refused
-        = mapfreCapFTPFailureOf([&] { execute(*wrong, QStringLiteral("errada")); });
+        = FailureOf([&] { execute(*wrong, QStringLiteral("errada")); });
     EXPECT_TRUE(refused.contains(QStringLiteral("Authentication failed"))) << refused.toStdString();
     EXPECT_TRUE(QDir(server.Outbox()).entryList(QDir::Files).isEmpty());
 
     auto closed = transfer();
     closed->SetUploadFile(lines, QStringLiteral("ARQ.TXT"));
-    EXPECT_EQ(mapfreCapFTPFailureOf([&] {
+    EXPECT_EQ(FailureOf([&] {
                   closed->Execute(QStringLiteral("127.0.0.1"),
                                   TSftpTestServer::closedPort(),
                                   QLatin1String(TSftpTestServer::kUser),
@@ -191,7 +182,7 @@ TEST_F(MapfreCapFTPTest, AChangedHostKeyIsRefusedBeforeAnythingMoves)
     const QStringList lines { QStringLiteral("H") };
     auto upload = transfer();
     upload->SetUploadFile(lines, QStringLiteral("ARQ.TXT"));
-    const QString refused = mapfreCapFTPFailureOf([&] { execute(*upload); });
+    const QString refused = FailureOf([&] { execute(*upload); });
     EXPECT_TRUE(refused.startsWith(QStringLiteral("ERROR:A identificação do servidor SFTP")))
         << refused.toStdString();
     EXPECT_TRUE(QDir(server.Outbox()).entryList(QDir::Files).isEmpty());

@@ -3,6 +3,7 @@
 #include "SysUtils.h"
 
 #include "support/SftpTestServer.h"
+#include "support/FailureOf.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,16 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString sftpClientFailureOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const Exception &failure) {
-        return failure.Message();
-    }
-    return QString();
-}
 
 class SftpClientTest : public ::testing::Test
 {
@@ -76,7 +67,7 @@ TEST_F(SftpClientTest, TrustsAHostKeyOnFirstUseAndRefusesItOnceChanged)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write((server_ + u' ' + otherKey + u'\n').toUtf8());
     }
-    const QString refusal = sftpClientFailureOf([&] { client.Connect(); });
+    const QString refusal = FailureOf([&] { client.Connect(); });
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("ERROR:A identificação do servidor SFTP ")))
         << refusal.toStdString();
     EXPECT_TRUE(refusal.contains(server.Fingerprint())) << refusal.toStdString();
@@ -102,7 +93,7 @@ TEST_F(SftpClientTest, UploadReplacesDownloadReadsAndDeleteRemovesAFile)
     client.DeleteFile(QStringLiteral("AÇÃO.txt"));
     EXPECT_FALSE(QFile::exists(server.Outbox() + QStringLiteral("/AÇÃO.txt")));
     const QString missing
-        = sftpClientFailureOf([&] { client.DownloadStream(QStringLiteral("AÇÃO.txt")); });
+        = FailureOf([&] { client.DownloadStream(QStringLiteral("AÇÃO.txt")); });
     EXPECT_TRUE(missing.contains(QStringLiteral("No such file"))) << missing.toStdString();
 }
 
@@ -128,7 +119,7 @@ TEST_F(SftpClientTest, AMissingFolderIsRefusedAndTheCurrentOneKept)
     client.Connect();
     ASSERT_TRUE(client.Connected()) << server.log().toStdString();
     client.ChangeDir(QStringLiteral("/SAÍDA"));
-    EXPECT_FALSE(sftpClientFailureOf([&] { client.ChangeDir(QStringLiteral("nada")); }).isEmpty());
+    EXPECT_FALSE(FailureOf([&] { client.ChangeDir(QStringLiteral("nada")); }).isEmpty());
     EXPECT_EQ(client.CurrentDir(), QStringLiteral("/SAÍDA"));
     client.ChangeDir(QStringLiteral(".."));
     EXPECT_EQ(client.CurrentDir(), QStringLiteral("/"));
@@ -137,15 +128,15 @@ TEST_F(SftpClientTest, AMissingFolderIsRefusedAndTheCurrentOneKept)
 TEST_F(SftpClientTest, AWrongPasswordGivesTheLibrarysTextAndAClosedPortNoConnection)
 {
     client.Password = QStringLiteral("errada");
-    const QString refused = sftpClientFailureOf([&] { client.Connect(); });
+    const QString refused = FailureOf([&] { client.Connect(); });
     EXPECT_TRUE(refused.contains(QStringLiteral("Authentication failed"))) << refused.toStdString();
     EXPECT_FALSE(client.Connected());
 
     client.Password = QLatin1String(TSftpTestServer::kPassword);
     client.Port = TSftpTestServer::closedPort();
-    EXPECT_TRUE(sftpClientFailureOf([&] { client.Connect(); }).isEmpty());
+    EXPECT_TRUE(FailureOf([&] { client.Connect(); }).isEmpty());
     EXPECT_FALSE(client.Connected());
-    EXPECT_FALSE(sftpClientFailureOf([&] { client.ListDir(); }).isEmpty());
+    EXPECT_FALSE(FailureOf([&] { client.ListDir(); }).isEmpty());
 }
 
 TEST(SftpClientLoginTest, KeyboardInteractiveAnswersThePasswordPrompt)
@@ -163,7 +154,7 @@ TEST(SftpClientLoginTest, KeyboardInteractiveAnswersThePasswordPrompt)
     client.KnownHostsFile = server.KnownHostsFile();
 
     client.Password = QStringLiteral("errada");
-    EXPECT_FALSE(sftpClientFailureOf([&] { client.Connect(); }).isEmpty());
+    EXPECT_FALSE(FailureOf([&] { client.Connect(); }).isEmpty());
     EXPECT_FALSE(client.Connected());
     client.Password = QLatin1String(TSftpTestServer::kPassword);
     client.Connect();
@@ -190,7 +181,7 @@ TEST(SftpClientLoginTest, APeerThatNeverSpeaksLeavesTheClientUnconnectedAfterThe
     client.TimeoutMs = 300;
     QElapsedTimer elapsed;
     elapsed.start();
-    EXPECT_EQ(sftpClientFailureOf([&] { client.Connect(); }), QString());
+    EXPECT_EQ(FailureOf([&] { client.Connect(); }), QString());
     EXPECT_FALSE(client.Connected());
     // A bound on hanging, not a measure of speed.
     EXPECT_LT(elapsed.elapsed(), 20000);

@@ -9,6 +9,7 @@
 
 #include "support/FakeConnection.h"
 #include "support/PresenterContract.h"
+#include "support/FailureOf.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,16 +27,6 @@ const QString NotFound = QStringLiteral("WARNING:Informações não localizadas.
 QJsonObject presenterOcorrenciaJsonOf(const std::string &body)
 {
     return QJsonDocument::fromJson(QByteArray::fromStdString(body)).object();
-}
-
-QString messageOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const Exception &failure) {
-        return failure.Message();
-    }
-    return QStringLiteral("<no failure>");
 }
 
 class OcorrenciaPresenterTest : public ::testing::Test
@@ -118,7 +109,7 @@ TEST_F(OcorrenciaPresenterTest, ManualOccurrenceIsPostedAsAPostWithStatus200)
 TEST_F(OcorrenciaPresenterTest, RefusedManualOccurrenceRaisesTheReply)
 {
     backend.on("POST", "/ocorrencia", FakeReply::text("ERROR:Objeto inexistente.", 400));
-    EXPECT_EQ(messageOf([&] {
+    EXPECT_EQ(FailureOf([&] {
                   presenter->gravarOcorrenciaManual(1, QStringLiteral("x"), QStringLiteral("T"));
               }),
               QStringLiteral("ERROR:Objeto inexistente."));
@@ -207,7 +198,7 @@ TEST_P(OcorrenciaSearchFailureTest, EveryFailureBecomesInformationNotFound)
 {
     const SearchFailureCase &row = GetParam();
     backend.on("GET", "/ocorrencia", FakeReply::json(row.body, row.status));
-    EXPECT_EQ(messageOf([&] { presenter->pesquisarOcorrencias(1, QStringLiteral("T")); }),
+    EXPECT_EQ(FailureOf([&] { presenter->pesquisarOcorrencias(1, QStringLiteral("T")); }),
               NotFound);
 }
 
@@ -232,7 +223,7 @@ TEST(OcorrenciaSearchTransportTest, UnreachableServerBecomesInformationNotFound)
     // A token first, so that the search itself is what meets the closed port.
     TServiceConnection::GetInstance().ForceNewTokenAuthentication();
     backend.reset();
-    EXPECT_EQ(messageOf([&] { presenter->pesquisarOcorrencias(1, QStringLiteral("T")); }),
+    EXPECT_EQ(FailureOf([&] { presenter->pesquisarOcorrencias(1, QStringLiteral("T")); }),
               NotFound);
 }
 
@@ -292,10 +283,10 @@ class ManualReasonTest : public ::testing::TestWithParam<ReasonCase>
 TEST_P(ManualReasonTest, AReasonMustSaySomething)
 {
     const ReasonCase &row = GetParam();
-    const QString message = messageOf(
+    const QString message = FailureOf(
         [&] { TOcorrenciaPresenter::validarOcorrenciaManual(QString::fromUtf8(row.text)); });
     if (row.accepted)
-        EXPECT_EQ(message, QStringLiteral("<no failure>"));
+        EXPECT_EQ(message, QString());
     else
         EXPECT_EQ(message,
                   QStringLiteral("WARNING:É necessário preencher o campo ocorrência manual para "
