@@ -1,9 +1,14 @@
+#include "App.Adapter.Frame.AtualizacaoValores.Planos.h"
+#include "App.Adapter.Frame.AtualizacaoValores.Servicos.h"
 #include "App.Lib.AtualizacaoValores.Calculo.h"
 #include "App.Presenter.AtualizacaoValores.Planos.h"
 #include "App.Presenter.AtualizacaoValores.Servicos.h"
 #include "Common.Dto.AtualizacaoValores.Planos.h"
 #include "Common.Dto.AtualizacaoValores.Servicos.h"
 
+#include "Edit.h"
+#include "CheckBox.h"
+#include "Label.h"
 #include "MemTable.h"
 #include "RestRequest.h"
 #include "DateTime.h"
@@ -270,6 +275,58 @@ TEST_F(AtualizacaoValoresPresenterTest, RefusedRunRaisesTheServersTextAndKeepsTh
         EXPECT_NE(m.Message, kSuccess);
     EXPECT_EQ(servicos->DataSetInfo().RecordCount(), 1);
     EXPECT_TRUE(servicos->ListDto().empty());
+}
+
+} // namespace
+
+// --- The editable rows ---------------------------------------------------------------------
+
+namespace {
+
+// Both pairs of a plan's row follow each other through the row's own edits, and the edits open
+// only while the row is in edit.
+TEST(AtualizacaoValoresFrame, PlanRowLinksBothPairsAndOpensOnlyInEdit)
+{
+    TPlanosAtualizacaoValoresFrameAdapter frame;
+    frame.EditValorAtual->setText(QStringLiteral("100,00"));
+    frame.EditPercentual->setText(QStringLiteral("10"));
+    EXPECT_EQ(frame.EditNovoValor->text(), QStringLiteral("110,00"));
+    // The new value written above did not come back as a new percentage.
+    EXPECT_EQ(frame.EditPercentual->text(), QStringLiteral("10"));
+    frame.EditNovoValor->setText(QStringLiteral("90,00"));
+    EXPECT_EQ(frame.EditPercentual->text(), QStringLiteral("-10,00"));
+
+    frame.EditValorPlanoAtual->setText(QStringLiteral("1.200,00"));
+    frame.EditPercentualValorPlano->setText(QStringLiteral("5"));
+    EXPECT_EQ(frame.EditNovoValorPlano->text(), QStringLiteral("1260,00"));
+    // The first pair is left alone by the second.
+    EXPECT_EQ(frame.EditNovoValor->text(), QStringLiteral("90,00"));
+
+    EXPECT_TRUE(frame.EditNovoValorPlano->isEnabled());
+    EXPECT_FALSE(frame.EditValorAtual->isEnabled());
+    frame.EmEdicao = false;
+    frame.enabledControls();
+    EXPECT_FALSE(frame.EditNovoValor->isEnabled());
+    EXPECT_FALSE(frame.CheckBoxAtualizarVinculacaoAPI->isEnabled());
+    EXPECT_EQ(frame.LabelValorAtual->text(), QStringLiteral("Valor Parcela Atual:"));
+}
+
+TEST(AtualizacaoValoresFrame, ButtonsRunTheWindowsProceduresAndSetTheEditState)
+{
+    TServicosAtualizacaoValoresFrameAdapter frame;
+    TFrameBaseAdapter *salvo = nullptr;
+    frame.ProcSalvar = [&salvo](TFrameBaseAdapter *AFrame) { salvo = AFrame; };
+    frame.SpeedButtonGravarClick();
+    EXPECT_EQ(salvo, &frame);
+    EXPECT_FALSE(frame.EmEdicao);
+    EXPECT_FALSE(frame.EditPercentual->isEnabled());
+    // Without an edit procedure the row stays as it is.
+    frame.SpeedButtonEditClick();
+    EXPECT_FALSE(frame.EmEdicao);
+    frame.ProcEditar = [](TFrameBaseAdapter *) { };
+    frame.SpeedButtonEditClick();
+    EXPECT_TRUE(frame.EmEdicao);
+    EXPECT_TRUE(frame.EditPercentual->isEnabled());
 }
 
 } // namespace
