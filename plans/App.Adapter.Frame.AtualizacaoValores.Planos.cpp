@@ -28,8 +28,8 @@ TPlanosAtualizacaoValoresFrameAdapter::TPlanosAtualizacaoValoresFrameAdapter(QWi
                                     "EditPercentualValorPlano",
                                     QStringLiteral("Percentual (%):"),
                                     604);
-    EditNovoValorPlano = edit(
-        LabelNovoValorPlano, "EditNovoValorPlano", QStringLiteral("Novo Valor Plano:"), 744);
+    EditNovoValorPlano
+        = edit(LabelNovoValorPlano, "EditNovoValorPlano", QStringLiteral("Novo Valor Plano:"), 744);
     const auto check = [this](const char *AName, const QString &ACaption, int x) {
         auto *box = new TCheckBox(LayoutBackground, QLatin1String(AName));
         box->setText(ACaption);
@@ -40,8 +40,8 @@ TPlanosAtualizacaoValoresFrameAdapter::TPlanosAtualizacaoValoresFrameAdapter(QWi
         "CheckBoxAtualizarParcelasVencidas", QStringLiteral("Atualizar Parcelas Vencidas"), 184);
     CheckBoxAtualizarParcelasFuturas = check(
         "CheckBoxAtualizarParcelasFuturas", QStringLiteral("Atualizar Parcelas Futuras"), 394);
-    CheckBoxAtualizarVinculacaoAPI = check(
-        "CheckBoxAtualizarVinculacaoAPI", QStringLiteral("Atualizar Vinculações API"), 604);
+    CheckBoxAtualizarVinculacaoAPI
+        = check("CheckBoxAtualizarVinculacaoAPI", QStringLiteral("Atualizar Vinculações API"), 604);
     setSize(width(), 168);
     SetupLabels();
     prepareControls();

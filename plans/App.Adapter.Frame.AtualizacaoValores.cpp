@@ -42,26 +42,43 @@ TAtualizacaoValoresFrameAdapter::TAtualizacaoValoresFrameAdapter(QWidget *AOwner
     LabelDescricao = AddLabel(QStringLiteral("LabelDescricao"), {}, 184, 6);
     LabelDescricao->setFontSize(16);
     QWidget *area = LayoutBackground;
-    EditValorAtual = atualizacaoValoresField<TEdit>(
-        this, area, LabelValorAtual, QStringLiteral("EditValorAtual"), QStringLiteral("Valor Atual:"), 184, 34);
-    DateEditVigenciaAtual = atualizacaoValoresField<TDateEdit>(this,
-                                                               area,
-                                                               LabelVigenciaAtual,
-                                                               QStringLiteral("DateEditVigenciaAtual"),
-                                                               QStringLiteral("Vigência Atual:"),
-                                                               324,
-                                                               34);
-    DateEditVigenciaNova = atualizacaoValoresField<TDateEdit>(this,
-                                                              area,
-                                                              LabelVigenciaNova,
-                                                              QStringLiteral("DateEditVigenciaNova"),
-                                                              QStringLiteral("Vigência Nova:"),
-                                                              464,
-                                                              34);
-    EditPercentual = atualizacaoValoresField<TEdit>(
-        this, area, LabelPercentual, QStringLiteral("EditPercentual"), QStringLiteral("Percentual (%):"), 604, 34);
-    EditNovoValor = atualizacaoValoresField<TEdit>(
-        this, area, LabelNovoValor, QStringLiteral("EditNovoValor"), QStringLiteral("Novo Valor:"), 744, 34);
+    EditValorAtual = atualizacaoValoresField<TEdit>(this,
+                                                    area,
+                                                    LabelValorAtual,
+                                                    QStringLiteral("EditValorAtual"),
+                                                    QStringLiteral("Valor Atual:"),
+                                                    184,
+                                                    34);
+    DateEditVigenciaAtual
+        = atualizacaoValoresField<TDateEdit>(this,
+                                             area,
+                                             LabelVigenciaAtual,
+                                             QStringLiteral("DateEditVigenciaAtual"),
+                                             QStringLiteral("Vigência Atual:"),
+                                             324,
+                                             34);
+    DateEditVigenciaNova
+        = atualizacaoValoresField<TDateEdit>(this,
+                                             area,
+                                             LabelVigenciaNova,
+                                             QStringLiteral("DateEditVigenciaNova"),
+                                             QStringLiteral("Vigência Nova:"),
+                                             464,
+                                             34);
+    EditPercentual = atualizacaoValoresField<TEdit>(this,
+                                                    area,
+                                                    LabelPercentual,
+                                                    QStringLiteral("EditPercentual"),
+                                                    QStringLiteral("Percentual (%):"),
+                                                    604,
+                                                    34);
+    EditNovoValor = atualizacaoValoresField<TEdit>(this,
+                                                   area,
+                                                   LabelNovoValor,
+                                                   QStringLiteral("EditNovoValor"),
+                                                   QStringLiteral("Novo Valor:"),
+                                                   744,
+                                                   34);
     setSize(width(), 84);
 
     SpeedButtonRemover = AddButton(QStringLiteral("SpeedButtonRemover"),
@@ -127,9 +144,9 @@ void TAtualizacaoValoresFrameAdapter::linkNovoValor(TEdit *AAtual,
 }
 
 void TAtualizacaoValoresFrameAdapter::linkPercentual(TEdit *AAtual,
-                                               TEdit *APercentual,
-                                               TEdit *ANovo,
-                                               bool &AGuard)
+                                                     TEdit *APercentual,
+                                                     TEdit *ANovo,
+                                                     bool &AGuard)
 {
     if (AGuard)
         return;

@@ -39,15 +39,15 @@ const TClassInfo &TPlanosAtualizacaoValoresPresenter::RowClass() const
     return TPlanosAtualizacaoValoresDto::StaticClassInfo();
 }
 
-void TPlanosAtualizacaoValoresPresenter::fillRegistroColumns(const TAtualizacaoValoresDto &ARegistro)
+void TPlanosAtualizacaoValoresPresenter::fillRegistroColumns(
+    const TAtualizacaoValoresDto &ARegistro)
 {
     const auto *plano = dynamic_cast<const TPlanosAtualizacaoValoresDto *>(&ARegistro);
     if (!plano)
         return;
     TMemTable &table = DataSetInfo();
-    const auto field = [&table](const char *AName) {
-        return table.FieldByName(QLatin1String(AName));
-    };
+    const auto field
+        = [&table](const char *AName) { return table.FieldByName(QLatin1String(AName)); };
     field("NOVO_VALOR_PLANO")->SetAsFloat(plano->NovoValorPlano);
     field("VALOR_PLANO_ATUAL")->SetAsFloat(plano->ValorPlanoAtual);
     field("PERCENTUAL_VALOR_PLANO")->SetAsFloat(plano->PercentualValorPlano);

@@ -77,9 +77,8 @@ bool TAtualizacaoValoresPresenter::addRegistro(const TAtualizacaoValoresDto &ARe
     if (Listado(ARegistro.Id))
         return false;
     TMemTable &table = DataSetInfo();
-    const auto field = [&table](const char *AName) {
-        return table.FieldByName(QLatin1String(AName));
-    };
+    const auto field
+        = [&table](const char *AName) { return table.FieldByName(QLatin1String(AName)); };
     table.Append();
     field("ID")->SetAsLargeInt(ARegistro.Id);
     field("DESCRICAO")->SetAsString(ARegistro.Descricao);

@@ -11,8 +11,9 @@
 // The list of a bulk price update: one table row per plan or service being updated, filled by
 // the window (never by a list request) and sent as one request. A row is in edit (EM_EDICAO) from
 // when it is added until it is saved, and a run waits until no row is.
-class TAtualizacaoValoresPresenter
-    : public TSubCadastroPresenterOf<TBaseEntity, TAtualizacaoValoresDto, TAtualizacaoValoresService>
+class TAtualizacaoValoresPresenter : public TSubCadastroPresenterOf<TBaseEntity,
+                                                                    TAtualizacaoValoresDto,
+                                                                    TAtualizacaoValoresService>
 {
 public:
     // "planos" or "servicos".

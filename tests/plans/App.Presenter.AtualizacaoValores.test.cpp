@@ -14,6 +14,12 @@
 #include "DateTime.h"
 #include "SysUtils.h"
 
+#include "App.Lib.ForcaSenha.h"
+#include "App.Lib.Service.Login.h"
+#include "Common.Dto.Empresa.h"
+#include "App.Lib.Service.Connection.h"
+
+#include "support/DemoBackend.h"
 #include "support/FakeConnection.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestTexts.h"
@@ -40,7 +46,8 @@ struct CalculoCase
 };
 
 class AtualizacaoValoresCalculoTest : public ::testing::TestWithParam<CalculoCase>
-{ };
+{
+};
 
 TEST_P(AtualizacaoValoresCalculoTest, TheOtherEditTakesTheComputedText)
 {
@@ -209,9 +216,9 @@ TEST_F(AtualizacaoValoresPresenterTest, RunIsRefusedWithARowInEditOrNothingToSen
     planos->addRegistro(plano(7, "PLANO OURO"));
     auto naoListados = std::make_unique<TPlanosAtualizacaoValoresDto>();
     naoListados->Percentual = 5;
-    EXPECT_EQ(refusal(std::move(naoListados)),
-              QStringLiteral(
-                  "WARNING:Para prosseguir é necessário que todos registros estejam salvos."));
+    EXPECT_EQ(
+        refusal(std::move(naoListados)),
+        QStringLiteral("WARNING:Para prosseguir é necessário que todos registros estejam salvos."));
     EXPECT_EQ(planos->DataSetInfo().RecordCount(), 1);
     EXPECT_TRUE(planos->ListDto().empty());
     EXPECT_EQ(backend.count("POST", "/atualizacao-valores/planos"), 0u);
@@ -233,7 +240,7 @@ TEST_F(AtualizacaoValoresPresenterTest, RunPostsTheRowsAndTheNotListedRowInOneLi
 
     const auto request = backend.last("POST", "/atualizacao-valores/planos");
     ASSERT_TRUE(request);
-    EXPECT_EQ(planos->service().Request().Timeout(), 30000000);
+    EXPECT_EQ(planos->service().Request().AppliedTimeout(), 30000000);
     const QJsonArray rows = bodyOf(*request).value(QStringLiteral("listHelper")).toArray();
     ASSERT_EQ(rows.size(), 2);
     const QJsonObject ouro = rows.at(0).toObject();
@@ -323,10 +330,58 @@ TEST(AtualizacaoValoresFrame, ButtonsRunTheWindowsProceduresAndSetTheEditState)
     // Without an edit procedure the row stays as it is.
     frame.SpeedButtonEditClick();
     EXPECT_FALSE(frame.EmEdicao);
-    frame.ProcEditar = [](TFrameBaseAdapter *) { };
+    frame.ProcEditar = [](TFrameBaseAdapter *) {};
     frame.SpeedButtonEditClick();
     EXPECT_TRUE(frame.EmEdicao);
     EXPECT_TRUE(frame.EditPercentual->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// The stand-in back end with the repository's seed: plans carry their latest price, services
+// their own value, and a whole run is accepted.
+class AtualizacaoValoresDemoTest : public ::testing::Test
+{
+protected:
+    DemoBackend demo { QStringLiteral(ZUNTA_SOURCE_DIR "/fake-backend/seed.json") };
+    FakeConnection fake { demo.backend() };
+    ScriptedDialogs dialogs;
+
+    void SetUp() override
+    {
+        demo.writeConfig(fake.folder());
+        TServiceConnection::ResetInstance();
+        TLoginService().Logar(QStringLiteral("demo"), DigestSenha(QStringLiteral("demo1234")));
+    }
+};
+
+TEST_F(AtualizacaoValoresDemoTest, AddsEverySeededPlanAndRunsTheUpdate)
+{
+    auto planos = TBasePresenter::Create<TPlanosAtualizacaoValoresPresenter>();
+    planos->DataSetInfo().Open();
+    const auto lista = planos->GetList();
+    ASSERT_TRUE(lista);
+    ASSERT_FALSE(lista->empty());
+    const auto um = planos->GetById(700);
+    ASSERT_TRUE(um);
+    const auto &plano = static_cast<const TPlanosAtualizacaoValoresDto &>(*um);
+    EXPECT_DOUBLE_EQ(plano.ValorAtual, 79.9);
+    EXPECT_DOUBLE_EQ(plano.ValorPlanoAtual, 150.0);
+
+    for (const auto &registro : *lista)
+        planos->addRegistro(*registro);
+    EXPECT_FALSE(planos->addRegistro(plano));
+    TMemTable &table = planos->DataSetInfo();
+    for (table.First(); !table.Eof(); table.Next()) {
+        table.Edit();
+        table.FieldByName(QStringLiteral("EM_EDICAO"))->SetAsBoolean(false);
+        table.Post();
+    }
+    planos->ExecutaAtualizacaoValores();
+    ASSERT_FALSE(dialogs.messages().empty());
+    EXPECT_EQ(dialogs.messages().back().Message, kSuccess);
 }
 
 } // namespace
