@@ -2,6 +2,8 @@
 
 #include "FormatSettings.h"
 
+#include <cmath>
+
 std::optional<double> TAtualizacaoValoresLerValor(const QString &AText)
 {
     QString text = AText;
@@ -33,4 +35,10 @@ std::optional<QString> TAtualizacaoValoresPercentual(const QString &AValorAtual,
     if (!atual || !novo || *atual == 0 || *novo <= 0)
         return std::nullopt;
     return FormatFloat(QStringLiteral("0.00"), (*novo / *atual - 1) * 100);
+}
+
+double TAtualizacaoValoresAplicarPercentual(double AValorAtual, double APercentual)
+{
+    const double novo = std::round(AValorAtual * (APercentual / 100 + 1) * 100) / 100;
+    return novo > 0 ? novo : AValorAtual;
 }

@@ -20,3 +20,7 @@ std::optional<QString> TAtualizacaoValoresNovoValor(const QString &AValorAtual,
 // or less.
 std::optional<QString> TAtualizacaoValoresPercentual(const QString &AValorAtual,
                                                      const QString &ANovoValor);
+
+// The new value a row added under a global percentage starts with: the current value raised by
+// the percentage, rounded to cents; the current value itself when the result would be 0 or less.
+double TAtualizacaoValoresAplicarPercentual(double AValorAtual, double APercentual);

@@ -62,6 +62,12 @@ std::unique_ptr<TAtualizacaoValoresDto> TAtualizacaoValoresPresenter::GetById(st
         service().GetById(AId, FResourcePath, RowClass()).release()));
 }
 
+std::unique_ptr<TAtualizacaoValoresDto> TAtualizacaoValoresPresenter::NovoRegistro() const
+{
+    return std::unique_ptr<TAtualizacaoValoresDto>(
+        static_cast<TAtualizacaoValoresDto *>(RowClass().Create().release()));
+}
+
 bool TAtualizacaoValoresPresenter::Listado(std::int64_t AId)
 {
     TMemTable &table = DataSetInfo();

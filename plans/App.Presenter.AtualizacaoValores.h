@@ -24,6 +24,9 @@ public:
     // One record as a row of the kind's class; null for 304 or no JSON.
     std::unique_ptr<TAtualizacaoValoresDto> GetById(std::int64_t AId);
 
+    // A new, empty row record of the kind's class.
+    std::unique_ptr<TAtualizacaoValoresDto> NovoRegistro() const;
+
     // Whether a row with that ID is listed.
     bool Listado(std::int64_t AId);
     // Appends the record as a row in edit; false, adding nothing, when its ID is already listed.
