@@ -85,7 +85,7 @@ TAtualizacaoValoresFrameAdapter::TAtualizacaoValoresFrameAdapter(QWidget *AOwner
                                    QStringLiteral("trashtoolbutton"),
                                    [this] { SpeedButtonRemoverClick(); });
     SpeedButtonGravar = AddButton(QStringLiteral("SpeedButtonGravar"),
-                                  QStringLiteral("checktoolbutton"),
+                                  QStringLiteral("donetoolbutton"),
                                   [this] { SpeedButtonGravarClick(); });
     SpeedButtonEdit = AddButton(QStringLiteral("SpeedButtonEdit"),
                                 QStringLiteral("composetoolbutton"),

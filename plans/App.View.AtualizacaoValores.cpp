@@ -104,6 +104,8 @@ void TFormViewAtualizacaoValores::SetPresenter(
 void TFormViewAtualizacaoValores::SetInfoPresenter()
 {
     FPresenter->SetProcFillListControl([this] { fillListControl(); });
+    // The defaults: 0 % and today's date.
+    FPresenter->ManagerControls().Clear();
     FPresenter->ProcReloadDados = [this] { reloadFrames(); };
     FPresenter->DataSetInfo().Open();
 }

@@ -3,6 +3,7 @@
 
 #include "App.Adapter.Frame.AtualizacaoValores.Planos.h"
 #include "App.Adapter.Frame.AtualizacaoValores.Servicos.h"
+#include "App.Lib.AtualizacaoValores.Calculo.h"
 #include "App.Presenter.AtualizacaoValores.h"
 
 #include "App.Lib.Application.h"
@@ -179,6 +180,10 @@ protected:
 TEST_F(FormViewAtualizacaoValoresPlanosTest, GlobalValuesApplyToRowsAddedAfterwardsOnly)
 {
     EXPECT_EQ(form->LabelTitleForm->text(), QStringLiteral("ATUALIZAÇÃO DE VALORES DE PLANOS"));
+    // The window opens on 0 % from today.
+    EXPECT_EQ(form->DateEditNovaVigencia->date(), Date());
+    EXPECT_EQ(TAtualizacaoValoresLerValor(form->EditPercentual->text()), 0.0);
+    EXPECT_FALSE(form->CheckBoxAtualizarParcelasFuturas->isChecked());
     globais(QStringLiteral("0"), EncodeDate(2027, 1, 1));
     escolher(700);
     ASSERT_EQ(frames().size(), 1);
