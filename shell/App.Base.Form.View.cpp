@@ -210,11 +210,20 @@ void TFormBaseView::RunLongActionThen(std::function<void()> AWork,
 
 TRectangle *TFormBaseView::AddGravarButton(TLabel *&ALabel, std::function<void()> AClick)
 {
-    auto *layoutGravar = new TLayout(LayoutControlsForm, QStringLiteral("LayoutGravar"));
-    layoutGravar->setAlign(TAlignLayout::Bottom);
-    layoutGravar->setHeight(67);
+    return AddBottomButton(
+        QStringLiteral("Gravar"), QStringLiteral("Gravar"), ALabel, std::move(AClick));
+}
 
-    auto *button = new TRectangle(layoutGravar, QStringLiteral("RectangleGravar"));
+TRectangle *TFormBaseView::AddBottomButton(const QString &AName,
+                                           const QString &ACaption,
+                                           TLabel *&ALabel,
+                                           std::function<void()> AClick)
+{
+    auto *layout = new TLayout(LayoutControlsForm, QStringLiteral("Layout") + AName);
+    layout->setAlign(TAlignLayout::Bottom);
+    layout->setHeight(67);
+
+    auto *button = new TRectangle(layout, QStringLiteral("Rectangle") + AName);
     button->setAlign(TAlignLayout::Right);
     button->setSize(149, 51);
     button->setMargins(0, 8, 16, 8);
@@ -225,12 +234,12 @@ TRectangle *TFormBaseView::AddGravarButton(TLabel *&ALabel, std::function<void()
         TDravikHandleException::Guard([&click] { click(); });
     };
 
-    ALabel = new TLabel(button, QStringLiteral("LabelGravar"));
+    ALabel = new TLabel(button, QStringLiteral("Label") + AName);
     ALabel->setAlign(TAlignLayout::Client);
     ALabel->setHorzAlign(TTextAlign::Center);
     ALabel->setFontColor(TAlphaColors::White);
     ALabel->setFontSize(18);
-    ALabel->setText(QStringLiteral("Gravar"));
+    ALabel->setText(ACaption);
     ALabel->setHitTest(false);
     return button;
 }

@@ -73,6 +73,12 @@ protected:
     // The "Gravar" button at the right of a strip at the bottom of LayoutControlsForm, running
     // AClick (guarded: a failure is shown) when clicked; ALabel receives its caption.
     TRectangle *AddGravarButton(TLabel *&ALabel, std::function<void()> AClick);
+    // The same strip and button for another action: "Layout", "Rectangle" and "Label" followed
+    // by AName, the button showing ACaption.
+    TRectangle *AddBottomButton(const QString &AName,
+                                const QString &ACaption,
+                                TLabel *&ALabel,
+                                std::function<void()> AClick);
 
 private:
     QTimer *m_timerMessageBottom;

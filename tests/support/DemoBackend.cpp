@@ -299,6 +299,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
                                         { QStringLiteral("pages"), 1 },
                                         { QStringLiteral("listHelper"), ativos } }));
     }
+    if (auto reply = atualizacaoValores(request, path))
+        return reply;
     if (auto reply = planos(request, path))
         return reply;
     if (auto reply = comissoes(request, path))
@@ -1040,6 +1042,66 @@ std::optional<FakeReply> DemoBackend::planos(const RecordedRequest &request,
             && (search.isEmpty() || text(row, "descricao").contains(search, Qt::CaseInsensitive)))
             rows.append(row);
     }
+    if (rows.isEmpty())
+        return FakeReply::empty(304);
+    return FakeReply::json(toJson({ { QStringLiteral("total"), rows.size() },
+                                    { QStringLiteral("pages"), 1 },
+                                    { QStringLiteral("listHelper"), rows } }));
+}
+
+std::optional<FakeReply> DemoBackend::atualizacaoValores(const RecordedRequest &request,
+                                                         const QStringList &path)
+{
+    if (path.size() < 2 || path.size() > 3 || path.at(0) != QLatin1String("atualizacao-valores"))
+        return std::nullopt;
+    const bool dePlanos = path.at(1) == QLatin1String("planos");
+    if (!dePlanos && path.at(1) != QLatin1String("servicos"))
+        return std::nullopt;
+    // The run is applied by the real back end; the stand-in only accepts a list.
+    if (request.method == "POST" && path.size() == 2) {
+        const QJsonObject body
+            = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
+        if (body.value(QStringLiteral("listHelper")).toArray().isEmpty())
+            return FakeReply::text("WARNING:Informações não localizadas.", 400);
+        return FakeReply::json("{}");
+    }
+    if (request.method != "GET")
+        return std::nullopt;
+    // A plan's current values are its latest price; a service's its own value and update date.
+    const auto linha = [this, dePlanos](const QJsonObject &registro) {
+        QJsonObject row {
+            { QStringLiteral("id"), registro.value(QStringLiteral("id")) },
+            { QStringLiteral("descricao"), registro.value(QStringLiteral("descricao")) }
+        };
+        if (!dePlanos) {
+            row.insert(QStringLiteral("valorAtual"), registro.value(QStringLiteral("valor")));
+            row.insert(QStringLiteral("vigenciaAtual"),
+                       registro.value(QStringLiteral("dataAtualizacao")));
+            return row;
+        }
+        QString ultima;
+        for (const QJsonValue &value : m_store.rows(QStringLiteral("/valor-plano"))) {
+            const QJsonObject valor = value.toObject();
+            if (idMember(valor, "idPlano") == idOf(registro) && text(valor, "data") >= ultima) {
+                ultima = text(valor, "data");
+                row.insert(QStringLiteral("vigenciaAtual"), valor.value(QStringLiteral("data")));
+                row.insert(QStringLiteral("valorAtual"),
+                           valor.value(QStringLiteral("valorParcela")));
+                row.insert(QStringLiteral("valorPlanoAtual"), valor.value(QStringLiteral("valor")));
+            }
+        }
+        return row;
+    };
+    const QString recurso = dePlanos ? QStringLiteral("/plano") : servico;
+    if (path.size() == 3) {
+        const auto registro = row(recurso, path.at(2).toLongLong());
+        if (!registro)
+            return FakeReply::text("WARNING:Informações não localizadas.", 404);
+        return FakeReply::json(toJson(linha(*registro)));
+    }
+    QJsonArray rows;
+    for (const QJsonValue &value : m_store.rows(recurso))
+        rows.append(linha(value.toObject()));
     if (rows.isEmpty())
         return FakeReply::empty(304);
     return FakeReply::json(toJson({ { QStringLiteral("total"), rows.size() },

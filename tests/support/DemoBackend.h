@@ -97,6 +97,9 @@ private:
     // The plans' list (only the active ones when the filter body asks) and record, and their
     // child lists, with the names and current prices the back end adds to their rows.
     std::optional<FakeReply> planos(const RecordedRequest &request, const QStringList &path);
+    // The current values of plans and services for a bulk price update, and its run.
+    std::optional<FakeReply> atualizacaoValores(const RecordedRequest &request,
+                                                const QStringList &path);
     QJsonObject planoComNomes(const QString &resource, QJsonObject row) const;
     // The users' calls: the password reset, the user's companies with their links and the names
     // the other child lists of a user (profiles, accounts, settlement methods) show.
