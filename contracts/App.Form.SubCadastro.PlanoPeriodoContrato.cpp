@@ -1,0 +1,342 @@
+#include "App.Form.SubCadastro.PlanoPeriodoContrato.h"
+
+#include "App.Adapter.Frame.PlanoPeriodoContrato.h"
+#include "App.Lib.Exception.h"
+#include "App.Lib.ItemControl.h"
+#include "App.Lib.ManagerControls.h"
+#include "App.Lib.Placement.h"
+#include "App.Lib.Service.Connection.h"
+#include "App.Lib.Utils.h"
+#include "App.Presenter.Contrato.h"
+#include "App.Presenter.DependenteContrato.h"
+#include "App.Presenter.PlanoPeriodoContrato.h"
+#include "Common.Dto.Plano.h"
+#include "Common.Dto.Usuario.h"
+
+#include "DateEdit.h"
+#include "DateTime.h"
+#include "Edit.h"
+#include "FormatSettings.h"
+#include "Label.h"
+#include "MemTable.h"
+#include "ScrollBox.h"
+
+namespace {
+
+// The same day one year on; 29 February gives 28 February.
+TDateTime umAnoDepois(TDateTime AData)
+{
+    int ano = 0;
+    int mes = 0;
+    int dia = 0;
+    DecodeDate(AData, ano, mes, dia);
+    TDateTime result;
+    if (!TryEncodeDate(ano + 1, mes, dia, result))
+        result = EncodeDate(ano + 1, mes, 28);
+    return result;
+}
+
+// The value of the period window's binding of that name, or empty without one.
+TItemControl *periodoItem(const TPlanoPeriodoContratoPresenter &APlanos, const QString &AName)
+{
+    return APlanos.PeriodoContratoPresenter
+        ? APlanos.PeriodoContratoPresenter->FindItemControl(AName)
+        : nullptr;
+}
+
+} // namespace
+
+TFormSubCadastroPlanoPeriodoContrato::TFormSubCadastroPlanoPeriodoContrato(QWidget *AParent)
+    : TFormBaseSubCadastro(QStringLiteral("TFormSubCadastroPlanoPeriodoContrato"), AParent)
+{
+    setWindowTitle(QStringLiteral("Planos do Contrato"));
+    const TPlacement place(VertScrollBoxControls->content(), 18, 30);
+    place.Field(LabelPlano, EditPlano, u"Plano", 8, 8, 460);
+    place.Field(LabelValorPlano, EditValorPlano, u"ValorPlano", 480, 8, 140);
+    place.Field(LabelValorParcela, EditValorParcela, u"ValorParcela", 632, 8, 140);
+    place.Field(
+        LabelPrimeiroVencimento, DateEditPrimeiroVencimento, u"PrimeiroVencimento", 8, 66, 160);
+    place.Field(LabelParcelaInicial, EditParcelaInicial, u"ParcelaInicial", 180, 66, 120);
+    place.Field(LabelUltimaCobrancaImportacao,
+                DateEditUltimaCobrancaImportacao,
+                u"UltimaCobrancaImportacao",
+                312,
+                66,
+                160);
+    place.Field(LabelSaldoImportado, EditSaldoImportado, u"SaldoImportado", 484, 66, 288);
+    place.Field(LabelDataFinal, DateEditDataFinal, u"DataFinal", 8, 124, 160);
+    place.Field(LabelMotivo, EditMotivo, u"Motivo", 180, 124, 592);
+    place.Field(LabelColaborador, EditColaborador, u"Colaborador", 8, 182, 460);
+}
+
+TPlanoPeriodoContratoPresenter *TFormSubCadastroPlanoPeriodoContrato::PresenterPlano() const
+{
+    return static_cast<TPlanoPeriodoContratoPresenter *>(PresenterSubCadastro());
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::SetInfoPresenter()
+{
+    SetPresenter(TBasePresenter::Create<TPlanoPeriodoContratoPresenter>());
+    TFormBaseSubCadastro::SetInfoPresenter();
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::fillListControl()
+{
+    TFormBaseSubCadastro::fillListControl();
+    TManagerControl &manager = FPresenter->ManagerControls();
+    manager.Bind(EditPlano, QStringLiteral("Plano"))
+        .Required()
+        .Upper()
+        .MaxLength(100)
+        .Lookup(QStringLiteral("TPesquisaPlano"), QStringLiteral("PLA"))
+        .OnPesquisa([this](TBaseDto *ARecord, TTypeEventProc AEvent) {
+            procPesquisaPlano(ARecord, AEvent);
+        })
+        .Caption(LabelPlano);
+    for (auto [edit, label, title] :
+         { std::tuple { EditValorPlano, LabelValorPlano, QStringLiteral("Valor do Plano") },
+           std::tuple { EditValorParcela, LabelValorParcela, QStringLiteral("Valor da Parcela") } })
+        manager.Bind(edit, title)
+            .Format(TFormatterEdit::Valor)
+            .Decimals(2)
+            .MaxLength(15)
+            .IgnoreSave()
+            .Disabled()
+            .Caption(label);
+    manager.Bind(DateEditPrimeiroVencimento, QStringLiteral("1º Vencimento"))
+        .Required()
+        .MaxLength(10)
+        .Default(DateToStr(TDateTime(Date() + 30)))
+        .Caption(LabelPrimeiroVencimento);
+    manager.Bind(EditParcelaInicial, QStringLiteral("Parcela Inicial"))
+        .Required()
+        .Format(TFormatterEdit::Personalizado, QStringLiteral("###"))
+        .MaxLength(3)
+        .Default(QStringLiteral("1"))
+        .Caption(LabelParcelaInicial);
+    manager.Bind(DateEditUltimaCobrancaImportacao, QStringLiteral("Última cobrança paga"))
+        .MaxLength(10)
+        .Disabled()
+        .Caption(LabelUltimaCobrancaImportacao);
+    manager
+        .Bind(EditSaldoImportado,
+              QStringLiteral("Saldo Importado para (Valor a Somar ou Diminuir)"))
+        .Format(TFormatterEdit::Valor)
+        .Decimals(2)
+        .MaxLength(15)
+        .Caption(LabelSaldoImportado);
+    manager.Bind(DateEditDataFinal, QStringLiteral("Data Encerramento"))
+        .MaxLength(10)
+        .Caption(LabelDataFinal);
+    manager.Bind(EditMotivo, QStringLiteral("Motivo do Encerramento do Plano"))
+        .Upper()
+        .MaxLength(100)
+        .Lookup(QStringLiteral("TPesquisaMotivo"), QStringLiteral("09"))
+        .Caption(LabelMotivo);
+    TItemControlBuilder vendedor = manager.Bind(EditColaborador, QStringLiteral("Vendedor"));
+    vendedor.Required()
+        .Upper()
+        .MaxLength(100)
+        .Lookup(QStringLiteral("TPesquisaColaborador"))
+        .Caption(LabelColaborador);
+    const TUsuarioDto *usuario = TServiceConnection::GetInstance().UsuarioLogado();
+    if (usuario && usuario->IdColaborador > 0)
+        vendedor.Default(QString::number(usuario->IdColaborador));
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::fillFrameItem(TMemTable &ADataSet,
+                                                         TFrameBaseAdapter *&AFrame)
+{
+    auto *row
+        = TFrameBaseAdapter::New<TPlanoPeriodoContratoFrameAdapter>(VertScrollBoxDados, ADataSet);
+    row->IdPlano = ADataSet.FieldByName(QStringLiteral("ID_PLANO"))->AsLargeInt();
+    // The procedure as it is when the row asks for it.
+    row->SetProcTotalizadorContrato([this] {
+        if (m_procTotalizadorContrato)
+            m_procTotalizadorContrato();
+    });
+    AFrame = row;
+    TFormBaseSubCadastro::fillFrameItem(ADataSet, AFrame);
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::afterFormCreate()
+{
+    TFormBaseSubCadastro::afterFormCreate();
+    SetControlFocus(EditPlano);
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::changeListMenuGrupo()
+{
+    AddMenuGrupo(QStringLiteral("Informações Iniciais"),
+                 VertScrollBoxControls,
+                 EditPlano,
+                 nullptr,
+                 nullptr,
+                 false);
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::procPesquisaPlano(TBaseDto *ARecord,
+                                                             TTypeEventProc AEvent)
+{
+    const auto *plano = dynamic_cast<const TPlanoDto *>(ARecord);
+    if (AEvent != TTypeEventProc::epSearch || !plano) {
+        EditValorPlano->setText(QString());
+        EditValorParcela->setText(QString());
+        m_idPlano = 0;
+        m_contemAdicionalContrato = false;
+        return;
+    }
+    EditValorPlano->setText(FloatToStr(plano->Valor));
+    EditValorParcela->setText(FloatToStr(plano->ValorParcela));
+    TPlanoPeriodoContratoPresenter *presenter = PresenterPlano();
+    presenter->IsPlanoSeguradora = plano->IsPlanoSeguradora;
+    m_idPlano = plano->Id;
+    m_contemAdicionalContrato = plano->ContemAdicionalContrato;
+    if (!plano->IsPlanoSeguradora)
+        return;
+    if (DateEditDataFinal->date() == 0) {
+        TDateTime dataContrato = 0;
+        if (const TItemControl *item
+            = periodoItem(*presenter, QStringLiteral("DateEditDataContrato")))
+            TryStrToDate(item->ValueControl(), dataContrato);
+        if (dataContrato == 0)
+            dataContrato = Date();
+        DateEditDataFinal->setDate(umAnoDepois(dataContrato));
+    }
+    if (EditMotivo->text().trimmed().isEmpty()) {
+        if (const std::int64_t motivo = presenter->findIdMotivoFinalContrato())
+            FPresenter->FindItemControl(QStringLiteral("EditMotivo"))
+                ->SetValueControl(QString::number(motivo));
+    }
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::afterFillForm()
+{
+    TFormBaseSubCadastro::afterFillForm();
+    if (!m_isDataFinalDiferente)
+        m_dataFinalInicial = DateEditDataFinal->date();
+    m_motivoInicial = EditMotivo->text();
+    TMemTable &table = DataSetSubCadastro();
+    const bool jaCobrado = table.Active() && table.RecordCount() > 0
+        && table.FieldByName(QStringLiteral("SALDO_IMPORTADO_JA_COBRADO"))->AsBoolean();
+    EditSaldoImportado->setEnabled(!jaCobrado && !FIsViewForm);
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::beforeSave()
+{
+    TFormBaseSubCadastro::beforeSave();
+    const TDateTime dataFinal = DateEditDataFinal->date();
+    if (dataFinal != m_dataFinalInicial) {
+        m_isDataFinalDiferente = true;
+        m_dataFinalAtualizada = dataFinal;
+    }
+    m_isPlanoNovo
+        = FPresenter->IdRegistro == 0 && m_contratoPresenter && m_contratoPresenter->IdRegistro > 0;
+    const QString motivo = EditMotivo->text();
+    if (motivo != m_motivoInicial && !motivo.isEmpty() && !motivo.contains(u"FINAL")) {
+        m_isMotivoCancelamento = motivo.contains(u"CANCELAMENTO");
+        m_isMotivoSuspensao = motivo.contains(u"PARAL");
+    }
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::updateAfterSave()
+{
+    if (m_procTotalizadorContrato)
+        m_procTotalizadorContrato();
+    if (m_contemAdicionalContrato && m_procAdicionarServicosContrato)
+        m_procAdicionarServicosContrato();
+    TFormBaseSubCadastro::updateAfterSave();
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::afterSave()
+{
+    TFormBaseSubCadastro::afterSave();
+    if (TItemControl *fidelidade
+        = periodoItem(*PresenterPlano(), QStringLiteral("EditFidelidade"))) {
+        int dias = 0;
+        if (!TryStrToInt(fidelidade->ValueControl().trimmed(), dias) || dias == 0)
+            fidelidade->SetValueControl(QStringLiteral("180"));
+    }
+    atualizarDataFinalDependentes();
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::atualizarDataFinalDependentes()
+{
+    auto *dependentes = dynamic_cast<TDependenteContratoPresenter *>(
+        PresenterPlano()->DependenteContratoPresenter);
+    bool todos = false;
+    if (m_isDataFinalDiferente && m_dataFinalAtualizada > 0) {
+        if (TAppUtils::MessageSystem(QStringLiteral(
+                "QUESTION:Verificamos que a data final do(s) dependente(s) está sem data final\r\n"
+                "Deseja atualizar a data final do(s) dependente(s) com a data final do plano?"))
+            != mrYes)
+            return;
+    } else if (m_isPlanoNovo && (m_dataFinalAtualizada == 0 || m_dataFinalAtualizada > Now())) {
+        if (TAppUtils::MessageSystem(QStringLiteral(
+                "QUESTION:Verificamos que um novo plano foi inserido.\r\nDeseja atualizar a data "
+                "final dos dependentes com a data do plano inserida?"))
+            != mrYes)
+            return;
+        todos = true;
+    } else {
+        return;
+    }
+    if (!dependentes)
+        return;
+    const std::int64_t baixa
+        = m_dataFinalAtualizada > 0 ? dependentes->findIdBaixaFinalizacaoContrato() : 0;
+    TMemTable &table = dependentes->DataSetInfo();
+    if (!table.Active())
+        return;
+    const TDataSetFilterKeeper keeper(table);
+    table.SetFiltered(false);
+    for (table.First(); !table.Eof(); table.Next()) {
+        // A deceased member keeps the end date and reason of the death.
+        if (table.FieldByName(QStringLiteral("IS_FALECIDO"))->AsBoolean())
+            continue;
+        if (!todos && table.FieldByName(QStringLiteral("DATA_BAIXA"))->AsDateTime() != 0)
+            continue;
+        table.Edit();
+        table.FieldByName(QStringLiteral("DATA_BAIXA"))->SetAsDateTime(m_dataFinalAtualizada);
+        table.FieldByName(QStringLiteral("LISTA_BAIXA_CONTRATO"))->SetAsLargeInt(baixa);
+        table.Post();
+    }
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::executeRemover(QObject *Sender)
+{
+    TDravikHandleException::Guard([this, Sender] {
+        requireSubCadastroPermission(FPermissionRemover);
+        const auto *row = qobject_cast<TPlanoPeriodoContratoFrameAdapter *>(Sender);
+        m_idPlano = row ? row->IdPlano : 0;
+        if (m_procExcluirServicosContrato)
+            m_procExcluirServicosContrato();
+        PresenterSubCadastro()->Delete(row ? row->IdRegistro() : 0);
+    });
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::resetMarcasContrato()
+{
+    m_isMotivoCancelamento = false;
+    m_isMotivoSuspensao = false;
+    m_isDataFinalDiferente = false;
+    m_isPlanoNovo = false;
+    m_dataFinalAtualizada = 0;
+    m_dataFinalInicial = 0;
+    m_motivoInicial.clear();
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::SetIsDataFinalDiferente(bool AValue)
+{
+    if (AValue)
+        m_isDataFinalDiferente = true;
+    else
+        resetMarcasContrato();
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::ClearSubForm(bool AClearDataSet, bool AIsClearFrameList)
+{
+    TFormBaseSubCadastro::ClearSubForm(AClearDataSet, AIsClearFrameList);
+    if (AClearDataSet)
+        resetMarcasContrato();
+}

@@ -1,0 +1,366 @@
+#include "App.Form.SubCadastro.PeriodoContrato.h"
+#include "App.Form.SubCadastro.PlanoPeriodoContrato.h"
+
+#include "App.Adapter.Frame.PlanoPeriodoContrato.h"
+#include "App.Lib.ForcaSenha.h"
+#include "App.Lib.ItemControl.h"
+#include "App.Presenter.Contrato.h"
+#include "App.Presenter.DependenteContrato.h"
+#include "App.Presenter.PeriodoContrato.h"
+#include "App.Presenter.PlanoPeriodoContrato.h"
+
+#include "DateEdit.h"
+#include "DateTime.h"
+#include "Edit.h"
+#include "FormatSettings.h"
+#include "MemTable.h"
+#include "ScrollBox.h"
+#include "SpeedButton.h"
+
+#include "support/ApplicationGuard.h"
+#include "support/DemoBackend.h"
+#include "support/FakeConnection.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestTexts.h"
+#include "support/WaitIdle.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+namespace {
+
+const char *const kPlanoUnicoContrato9
+    = R"({"total":1,"pages":1,"listHelper":[)"
+      R"({"id":811,"idPeriodoContrato":701,"idPlano":700,"plano":"PLANO FAMILIAR OURO",)"
+      R"("primeiroVencimento":"2024-04-15T00:00:00.000Z","parcelaInicial":1,"idColaborador":500}]})";
+
+const QString kPerguntaDataFinal = QStringLiteral(
+    "QUESTION:Verificamos que a data final do(s) dependente(s) está sem data final\r\n"
+    "Deseja atualizar a data final do(s) dependente(s) com a data final do plano?");
+const QString kPerguntaPlanoNovo
+    = QStringLiteral("QUESTION:Verificamos que um novo plano foi inserido.\r\nDeseja atualizar a "
+                     "data final dos dependentes com a data do plano inserida?");
+
+// The plan window inside a new period of contract 9, with the contract's three members: 31
+// without end date, 32 ended on 10/10/2024 and 33 deceased without end date.
+class PlanoPeriodoContratoTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        fake.connection().Logar(QStringLiteral("demo"), DigestSenha(QStringLiteral("demo1234")));
+        demo.backend().on(
+            "GET", "/plano-periodo-contrato/contrato/9", FakeReply::json(kPlanoUnicoContrato9));
+        form.reset(TFormBase::Create<TFormSubCadastroPlanoPeriodoContrato>());
+        periodo.reset(TFormBase::Create<TFormSubCadastroPeriodoContrato>(form.get()));
+        for (TFormBase *each :
+             { static_cast<TFormBase *>(form.get()), static_cast<TFormBase *>(periodo.get()) })
+            for (bool TFormBase::*permission : { &TFormBase::FPermissionInserir,
+                                                 &TFormBase::FPermissionEditar,
+                                                 &TFormBase::FPermissionRemover,
+                                                 &TFormBase::FPermissionVisualizar })
+                each->*permission = true;
+        planos = form->PresenterPlano();
+        planos->SetListRemove(&removidos);
+        planos->PeriodoContratoPresenter = periodo->PresenterSubCadastro();
+        planos->DependenteContratoPresenter = dependentes.get();
+        form->SetContratoPresenter(contrato.get());
+        form->SetProcTotalizadorContrato([this] { ++totais; });
+        form->SetProcAdicionarServicosContrato([this] { adicionados << form->IdPlano(); });
+        form->SetProcExcluirServicosContrato([this] { excluidos << form->IdPlano(); });
+        fillDependentes();
+        periodo->show();
+        periodo->executeNovo(periodo->SpeedButtonNovo);
+        waitIdle();
+    }
+    void TearDown() override
+    {
+        waitIdle();
+        periodo.reset();
+        form.reset();
+        FlushDeletes();
+    }
+
+    void fillDependentes()
+    {
+        TMemTable &table = dependentes->DataSetInfo();
+        if (!table.Active())
+            table.Open();
+        const auto add = [&table](std::int64_t AId, TDateTime ABaixa, bool AFalecido) {
+            table.Append();
+            table.FieldByName(QStringLiteral("ID"))->SetAsLargeInt(AId);
+            table.FieldByName(QStringLiteral("DATA_BAIXA"))->SetAsDateTime(ABaixa);
+            table.FieldByName(QStringLiteral("IS_FALECIDO"))->SetAsBoolean(AFalecido);
+            table.Post();
+        };
+        add(31, TDateTime(0), false);
+        add(32, EncodeDate(2024, 10, 10), false);
+        add(33, TDateTime(0), true);
+    }
+    TDateTime dataBaixa(std::int64_t AId, std::int64_t *ABaixa = nullptr) const
+    {
+        TMemTable &table = dependentes->DataSetInfo();
+        table.SetFiltered(false);
+        EXPECT_TRUE(table.Locate(QStringLiteral("ID"), TFieldValue(AId)));
+        if (ABaixa)
+            *ABaixa = table.FieldByName(QStringLiteral("LISTA_BAIXA_CONTRATO"))->AsLargeInt();
+        return table.FieldByName(QStringLiteral("DATA_BAIXA"))->AsDateTime();
+    }
+    void setPeriodoData(const QString &AData)
+    {
+        periodo->DateEditDataContrato->setText(AData);
+        waitIdle();
+    }
+    void novoPlano()
+    {
+        form->executeNovo(form->SpeedButtonNovo);
+        waitIdle();
+        ASSERT_FALSE(form->IsListTabActive());
+    }
+    void choose(const char *AControl, const QString &AId)
+    {
+        planos->FindItemControl(QLatin1String(AControl))->SetValueControl(AId);
+        waitIdle();
+    }
+    void salvar()
+    {
+        dialogs.clearMessages();
+        form->SpeedButtonSalvar->click();
+        waitIdle();
+    }
+    void loadContrato()
+    {
+        planos->IdPrincipal = 9;
+        planos->findByFilterToDataSet();
+        form->executeFillDadosSubCadastro(true);
+        waitIdle();
+    }
+
+    ApplicationGuard application;
+    DemoBackend demo { QStringLiteral(ZUNTA_SOURCE_DIR "/fake-backend/seed.json") };
+    FakeConnection fake { demo.backend() };
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TContratoPresenter> contrato = TBasePresenter::Create<TContratoPresenter>();
+    std::unique_ptr<TDependenteContratoPresenter> dependentes
+        = TBasePresenter::Create<TDependenteContratoPresenter>();
+    std::unique_ptr<TFormSubCadastroPlanoPeriodoContrato> form;
+    std::unique_ptr<TFormSubCadastroPeriodoContrato> periodo;
+    TPlanoPeriodoContratoPresenter *planos = nullptr;
+    QStringList removidos;
+    QList<std::int64_t> adicionados;
+    QList<std::int64_t> excluidos;
+    int totais = 0;
+};
+
+// Choosing an insurer's plan proposes the end one year after the period's contract date and
+// the end-of-contract reason; another plan leaves both.
+struct SeguradoraCase
+{
+    const char *name;
+    const char *plano;
+    const char *dataContrato;
+    const char *dataFinal;
+    const char *motivo;
+};
+
+void PrintTo(const SeguradoraCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+const SeguradoraCase kSeguradoraCases[] = {
+    { "InsurerPlanEndsAYearOn", "1150", "15/03/2024", "15/03/2025", "FINAL DE CONTRATO" },
+    { "LeapDayEndsOnTheLastOfFebruary", "1150", "29/02/2024", "28/02/2025", "FINAL DE CONTRATO" },
+    { "OtherPlanLeavesBoth", "700", "15/03/2024", "", "" },
+};
+
+class SeguradoraTest : public PlanoPeriodoContratoTest,
+                       public ::testing::WithParamInterface<SeguradoraCase>
+{
+};
+
+TEST_P(SeguradoraTest, ChosenPlanFillsValuesAndInsurerDefaults)
+{
+    const SeguradoraCase &c = GetParam();
+    setPeriodoData(QString::fromUtf8(c.dataContrato));
+    novoPlano();
+    choose("EditPlano", QString::fromUtf8(c.plano));
+    EXPECT_EQ(form->IdPlano(), QString::fromUtf8(c.plano).toLongLong());
+    EXPECT_FALSE(form->EditValorPlano->text().isEmpty());
+    EXPECT_EQ(form->DateEditDataFinal->text(), QString::fromUtf8(c.dataFinal));
+    EXPECT_EQ(form->EditMotivo->text(), QString::fromUtf8(c.motivo));
+
+    form->EditPlano->clear();
+    choose("EditPlano", QStringLiteral("0"));
+    EXPECT_EQ(form->IdPlano(), 0);
+    EXPECT_EQ(form->EditValorPlano->text(), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Plano,
+                         SeguradoraTest,
+                         ::testing::ValuesIn(kSeguradoraCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// The reason text of a plan save marks the occurrence the contract save must register.
+struct MotivoCase
+{
+    const char *name;
+    const char *inicial; // the reason shown when the row was loaded
+    const char *motivo; // the reason at the save
+    bool cancelamento;
+    bool suspensao;
+};
+
+void PrintTo(const MotivoCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+// Before each case a first save with "CANCELAMENTO A PEDIDO" left cancellation set.
+const MotivoCase kMotivoCases[] = {
+    { "CancellationOnly", "", "CANCELAMENTO POR INADIMPLÊNCIA", true, false },
+    { "SuspensionOnly", "", "PARALISAÇÃO TEMPORÁRIA", false, true },
+    { "Both", "", "CANCELAMENTO APÓS PARALISAÇÃO", true, true },
+    { "FinalChangesNeither", "", "FINAL DE CONTRATO SEM CANCELAMENTO", true, false },
+    { "UnchangedKeepsThem", "PARALISAÇÃO TEMPORÁRIA", "PARALISAÇÃO TEMPORÁRIA", true, false },
+    { "EmptiedKeepsThem", "PARALISAÇÃO TEMPORÁRIA", "", true, false },
+};
+
+class MotivoTest : public PlanoPeriodoContratoTest, public ::testing::WithParamInterface<MotivoCase>
+{
+};
+
+TEST_P(MotivoTest, ReasonTextSetsTheOccurrenceMarks)
+{
+    const MotivoCase &c = GetParam();
+    novoPlano();
+    form->EditMotivo->setText(QStringLiteral("CANCELAMENTO A PEDIDO"));
+    form->beforeSave();
+    ASSERT_TRUE(form->IsMotivoCancelamento());
+    ASSERT_FALSE(form->IsMotivoSuspensao());
+
+    form->EditMotivo->setText(QString::fromUtf8(c.inicial));
+    form->afterFillForm();
+    form->EditMotivo->setText(QString::fromUtf8(c.motivo));
+    form->beforeSave();
+    EXPECT_EQ(form->IsMotivoCancelamento(), c.cancelamento);
+    EXPECT_EQ(form->IsMotivoSuspensao(), c.suspensao);
+}
+
+INSTANTIATE_TEST_SUITE_P(Plano,
+                         MotivoTest,
+                         ::testing::ValuesIn(kMotivoCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// A contract opened or started in the same window, or a contract save, starts without the
+// last contract's marks and end date.
+TEST_F(PlanoPeriodoContratoTest, NextContractStartsWithoutTheMarks)
+{
+    for (const auto &limpar :
+         std::vector<std::function<void()>> { [this] { form->ClearSubForm(true, true); },
+                                              [this] { form->SetIsDataFinalDiferente(false); } }) {
+        novoPlano();
+        form->EditMotivo->setText(QStringLiteral("CANCELAMENTO APÓS PARALISAÇÃO"));
+        form->DateEditDataFinal->setText(QStringLiteral("31/12/2025"));
+        form->beforeSave();
+        ASSERT_TRUE(form->IsMotivoCancelamento() && form->IsMotivoSuspensao());
+        ASSERT_TRUE(form->IsDataFinalDiferente());
+        limpar();
+        EXPECT_FALSE(form->IsMotivoCancelamento());
+        EXPECT_FALSE(form->IsMotivoSuspensao());
+        EXPECT_FALSE(form->IsDataFinalDiferente());
+        EXPECT_EQ(form->DataFinalAtualizada(), 0);
+        form->SpeedButtonRetornar->click();
+        waitIdle();
+    }
+}
+
+TEST_F(PlanoPeriodoContratoTest, ChangedEndDateIsOfferedToMembersWithoutOne)
+{
+    loadContrato();
+    auto rows
+        = form->VertScrollBoxDados->content()->findChildren<TPlanoPeriodoContratoFrameAdapter *>();
+    ASSERT_EQ(rows.size(), 1);
+    rows.first()->SpeedButtonEdit->click();
+    waitIdle();
+    ASSERT_FALSE(form->IsListTabActive());
+    form->DateEditDataFinal->setText(QStringLiteral("31/12/2025"));
+    dialogs.answerQuestion(kYes);
+    salvar();
+    ASSERT_TRUE(dialogs.messageTexts().contains(kPerguntaDataFinal))
+        << dialogs.messageTexts().join(u'|').toStdString();
+    EXPECT_FALSE(dialogs.messageTexts().contains(kPerguntaPlanoNovo));
+    std::int64_t baixa = 0;
+    EXPECT_EQ(dataBaixa(31, &baixa), EncodeDate(2025, 12, 31));
+    EXPECT_EQ(baixa, dependentes->findIdBaixaFinalizacaoContrato());
+    EXPECT_NE(baixa, 0);
+    EXPECT_EQ(dataBaixa(32), EncodeDate(2024, 10, 10));
+    EXPECT_EQ(dataBaixa(33), 0) << "a deceased member is left alone";
+    EXPECT_GE(totais, 1);
+    EXPECT_EQ(periodo->EditFidelidade->text(), QStringLiteral("180"));
+}
+
+// A new plan without end date on a saved contract reopens every living member; on a contract
+// never saved nothing is asked.
+TEST_F(PlanoPeriodoContratoTest, NewPlanOnSavedContractReopensTheMembers)
+{
+    for (const std::int64_t idContrato : { 0, 9 }) {
+        contrato->IdRegistro = idContrato;
+        novoPlano();
+        choose("EditPlano", QStringLiteral("700"));
+        choose("EditColaborador", QStringLiteral("500"));
+        dialogs.answerQuestion(kYes);
+        salvar();
+        EXPECT_EQ(dialogs.messageTexts().contains(kPerguntaPlanoNovo), idContrato == 9)
+            << dialogs.messageTexts().join(u'|').toStdString();
+        EXPECT_FALSE(dialogs.messageTexts().contains(kPerguntaDataFinal));
+    }
+    EXPECT_EQ(dataBaixa(31), 0);
+    std::int64_t baixa = -1;
+    EXPECT_EQ(dataBaixa(32, &baixa), 0);
+    EXPECT_EQ(baixa, 0);
+    EXPECT_EQ(dataBaixa(33), 0);
+}
+
+TEST_F(PlanoPeriodoContratoTest, FidelityDefaultsOnlyWhenEmpty)
+{
+    periodo->EditFidelidade->setText(QStringLiteral("90"));
+    novoPlano();
+    choose("EditPlano", QStringLiteral("700"));
+    choose("EditColaborador", QStringLiteral("500"));
+    salvar();
+    EXPECT_TRUE(dialogs.messageTexts().contains(kSuccess))
+        << dialogs.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(periodo->EditFidelidade->text(), QStringLiteral("90"));
+}
+
+TEST_F(PlanoPeriodoContratoTest, RemovingAPlanTakesItsContractServices)
+{
+    loadContrato();
+    auto row = [this] {
+        FlushDeletes();
+        const auto rows = form->VertScrollBoxDados->content()
+                              ->findChildren<TPlanoPeriodoContratoFrameAdapter *>();
+        return rows.isEmpty() ? nullptr : rows.first();
+    };
+    form->FPermissionRemover = false;
+    dialogs.answerQuestion(kYes);
+    row()->SpeedButtonRemove->click();
+    waitIdle();
+    EXPECT_EQ(dialogs.messageTexts().last(),
+              QStringLiteral("WARNING:Seu usuário não possui permissão neste recurso."));
+    EXPECT_TRUE(excluidos.isEmpty());
+    EXPECT_TRUE(removidos.isEmpty());
+
+    form->FPermissionRemover = true;
+    dialogs.answerQuestion(kYes);
+    row()->SpeedButtonRemove->click();
+    waitIdle();
+    EXPECT_EQ(excluidos, QList<std::int64_t> { 700 });
+    EXPECT_EQ(removidos, QStringList { "811" });
+    EXPECT_EQ(row(), nullptr);
+}
+
+} // namespace
