@@ -1,6 +1,10 @@
 #include "App.Form.SubCadastro.PlanoPeriodoContrato.h"
 
+#include "App.Adapter.Frame.PlanoDependenteContrato.h"
 #include "App.Adapter.Frame.PlanoPeriodoContrato.h"
+#include "App.Lib.FrameList.h"
+#include "App.Presenter.PlanoDependenteContrato.h"
+#include "Common.Lib.Utils.h"
 #include "App.Lib.Exception.h"
 #include "App.Lib.ItemControl.h"
 #include "App.Lib.ManagerControls.h"
@@ -19,7 +23,11 @@
 #include "FormatSettings.h"
 #include "Label.h"
 #include "MemTable.h"
+#include "CheckBox.h"
 #include "ScrollBox.h"
+#include "SpeedButton.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -67,6 +75,33 @@ TFormSubCadastroPlanoPeriodoContrato::TFormSubCadastroPlanoPeriodoContrato(QWidg
     place.Field(LabelDataFinal, DateEditDataFinal, u"DataFinal", 8, 124, 160);
     place.Field(LabelMotivo, EditMotivo, u"Motivo", 180, 124, 592);
     place.Field(LabelColaborador, EditColaborador, u"Colaborador", 8, 182, 460);
+
+    VertScrollBoxPlanoDependenteContrato = new TVertScrollBox(
+        LayoutControls, QStringLiteral("VertScrollBoxPlanoDependenteContrato"));
+    VertScrollBoxPlanoDependenteContrato->setVisible(false);
+    // The select buttons stand in the record tab's top strip while the group shows.
+    ButtonMarcar = new TSpeedButton(RectangleTopEdicao, QStringLiteral("ButtonMarcar"));
+    ButtonMarcar->setText(QStringLiteral("Selecionar Todos"));
+    ButtonMarcar->setGeometry(420, 4, 140, 28);
+    ButtonMarcar->OnClick = [this](QObject *) { ButtonMarcarClick(); };
+    ButtonDesmarcar = new TSpeedButton(RectangleTopEdicao, QStringLiteral("ButtonDesmarcar"));
+    ButtonDesmarcar->setText(QStringLiteral("Desmarcar Todos"));
+    ButtonDesmarcar->setGeometry(568, 4, 140, 28);
+    ButtonDesmarcar->OnClick = [this](QObject *) { ButtonDesmarcarClick(); };
+    for (TSpeedButton *button : { ButtonMarcar, ButtonDesmarcar })
+        button->setVisible(false);
+
+    m_planoDependenteContratoPresenter
+        = TBasePresenter::Create<TPlanoDependenteContratoPresenter>();
+    m_frameListPlanoDependenteContrato = std::make_unique<TFrameList>();
+}
+
+TFormSubCadastroPlanoPeriodoContrato::~TFormSubCadastroPlanoPeriodoContrato()
+{
+    // The rows go before the list and the presenter they refer to.
+    m_frameListPlanoDependenteContrato->ClearList();
+    m_frameListPlanoDependenteContrato.reset();
+    m_planoDependenteContratoPresenter.reset();
 }
 
 TPlanoPeriodoContratoPresenter *TFormSubCadastroPlanoPeriodoContrato::PresenterPlano() const
@@ -225,6 +260,7 @@ void TFormSubCadastroPlanoPeriodoContrato::afterFillForm()
 void TFormSubCadastroPlanoPeriodoContrato::beforeSave()
 {
     TFormBaseSubCadastro::beforeSave();
+    prepararPlanoDependenteContrato();
     const TDateTime dataFinal = DateEditDataFinal->date();
     if (dataFinal != m_dataFinalInicial) {
         m_isDataFinalDiferente = true;
@@ -237,6 +273,7 @@ void TFormSubCadastroPlanoPeriodoContrato::beforeSave()
         m_isMotivoCancelamento = motivo.contains(u"CANCELAMENTO");
         m_isMotivoSuspensao = motivo.contains(u"PARAL");
     }
+    gravarPlanoDependenteContrato();
 }
 
 void TFormSubCadastroPlanoPeriodoContrato::updateAfterSave()
@@ -339,4 +376,236 @@ void TFormSubCadastroPlanoPeriodoContrato::ClearSubForm(bool AClearDataSet, bool
     TFormBaseSubCadastro::ClearSubForm(AClearDataSet, AIsClearFrameList);
     if (AClearDataSet)
         resetMarcasContrato();
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::afterClearForm()
+{
+    TFormBaseSubCadastro::afterClearForm();
+    m_frameListPlanoDependenteContrato->ClearList();
+    TMemTable &trabalho = m_planoDependenteContratoPresenter->DataSetInfo();
+    if (trabalho.Active())
+        trabalho.EmptyDataSet();
+    m_planoDependenteContratoPresenter->ManagerControls().Clear();
+}
+
+// --- Member check-list ------------------------------------------------------------------------
+
+std::int64_t TFormSubCadastroPlanoPeriodoContrato::idPlanoPeriodoContrato() const
+{
+    return EditID->text().trimmed().toLongLong();
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::prepararPlanoDependenteContrato()
+{
+    TMemTable &trabalho = m_planoDependenteContratoPresenter->DataSetInfo();
+    if (!trabalho.Active())
+        trabalho.Open();
+    TMemTable *links
+        = m_contratoPresenter ? m_contratoPresenter->DataSetPlanoDependenteContrato() : nullptr;
+    if (links && !links->Active())
+        links->Open();
+    const QString idPlano = QString::number(m_idPlano);
+    const QString primeiroVencimento = DateEditPrimeiroVencimento->text();
+    const std::int64_t idPlanoPeriodo = idPlanoPeriodoContrato();
+
+    trabalho.SetFiltered(false);
+    if (trabalho.RecordCount() == 0) {
+        if (links) {
+            links->SetFilter(QStringLiteral(" ID_PLANO = ") + idPlano
+                             + QStringLiteral(" and PRIMEIRO_VENCIMENTO = '") + primeiroVencimento
+                             + u'\'');
+            links->SetFiltered(true);
+            for (links->First(); !links->Eof(); links->Next())
+                TUtils::CopyInfoItemDataSet(*links, trabalho);
+        }
+        if (trabalho.RecordCount() == 0) {
+            m_planoDependenteContratoPresenter->IdPrincipal = idPlanoPeriodo;
+            m_planoDependenteContratoPresenter->FilterIdPlanoPeriodo = true;
+            m_planoDependenteContratoPresenter->FilterIdContrato = false;
+            try {
+                m_planoDependenteContratoPresenter->findByFilterToDataSet();
+            } catch (const std::exception &) {
+                // Without the saved links every member is offered below.
+                m_planoDependenteContratoPresenter->IdPrincipal = 0;
+            }
+        }
+        if (links)
+            links->SetFilter(QString());
+    }
+
+    TMemTable *dependentes
+        = m_contratoPresenter ? m_contratoPresenter->DataSetDependenteContrato() : nullptr;
+    if (dependentes && dependentes->Active()) {
+        const TDataSetFilterKeeper keeper(*dependentes);
+        for (dependentes->First(); !dependentes->Eof(); dependentes->Next()) {
+            try {
+                const std::int64_t idPessoa
+                    = dependentes->FieldByName(QStringLiteral("ID_PESSOA"))->AsLargeInt();
+                trabalho.SetFilter(QStringLiteral(" ID_PESSOA = ") + QString::number(idPessoa));
+                trabalho.SetFiltered(true);
+                if (trabalho.RecordCount() > 0)
+                    continue;
+                // A new plan, or a member added since the contract was opened, starts covered.
+                const bool novo = idPlanoPeriodo == 0
+                    || dependentes->FieldByName(QStringLiteral("ID"))->AsLargeInt() <= 0;
+                trabalho.Append();
+                trabalho.FieldByName(QStringLiteral("ID_PLANO"))->SetAsLargeInt(m_idPlano);
+                trabalho.FieldByName(QStringLiteral("PRIMEIRO_VENCIMENTO"))
+                    ->SetAsDateTime(DateEditPrimeiroVencimento->date());
+                trabalho.FieldByName(QStringLiteral("ID_PESSOA"))->SetAsLargeInt(idPessoa);
+                trabalho.FieldByName(QStringLiteral("DEPENDENTE"))
+                    ->SetAsString(dependentes->FieldByName(QStringLiteral("PESSOA"))->AsString());
+                trabalho.FieldByName(QStringLiteral("IS_DESATIVADO"))->SetAsBoolean(!novo);
+                if (novo)
+                    trabalho.FieldByName(QStringLiteral("DATA_INICIAL"))->SetAsDateTime(Date());
+                trabalho.Post();
+            } catch (const std::exception &) {
+                // A member that cannot be offered is left out; the others still are.
+                if (trabalho.State() != TDataSetState::Browse)
+                    trabalho.Cancel();
+            }
+        }
+    }
+    trabalho.SetFilter(QString());
+    trabalho.SetFiltered(false);
+
+    TFrameList &lista = *m_frameListPlanoDependenteContrato;
+    lista.SetVertScroll(VertScrollBoxPlanoDependenteContrato);
+    lista.SetPresenter(m_planoDependenteContratoPresenter.get());
+    lista.SetProcFillFrameItem([this](TMemTable &ADataSet, TFrameBaseAdapter *&AFrame) {
+        fillFramePlanoDependente(ADataSet, AFrame);
+    });
+    lista.ClearList();
+    lista.SetDataSetToFrame(true);
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::fillFramePlanoDependente(TMemTable &ADataSet,
+                                                                    TFrameBaseAdapter *&AFrame)
+{
+    auto *row = new TPlanoDependenteContratoFrameAdapter(VertScrollBoxPlanoDependenteContrato);
+    const auto field
+        = [&ADataSet](const char *AColumn) { return ADataSet.FieldByName(QLatin1String(AColumn)); };
+    row->Tag = field("ID")->AsLargeInt();
+    row->TagString = field("ID")->DisplayText();
+    row->LabelID->setText(field("ID")->DisplayText());
+    row->LabelDescricao->setText(field("DEPENDENTE")->AsString());
+    row->ProcSelectParcela
+        = [this](TFrameBaseAdapter *AFrame) { selecionarPlanoDependente(AFrame); };
+    row->IdPessoa = field("ID_PESSOA")->AsLargeInt();
+    row->IdPlano = field("ID_PLANO")->AsLargeInt();
+    row->PrimeiroVencimento = field("PRIMEIRO_VENCIMENTO")->AsDateTime();
+    row->FindItemControl(QStringLiteral("DateEditDataInicial"))
+        ->SetValueControl(field("DATA_INICIAL")->DisplayText());
+    row->FindItemControl(QStringLiteral("DateEditDataFinal"))
+        ->SetValueControl(field("DATA_FINAL")->DisplayText());
+    if (field("ID_MOTIVO")->AsLargeInt() > 0)
+        row->FindItemControl(QStringLiteral("EditMotivo"))
+            ->SetValueControl(QString::number(field("ID_MOTIVO")->AsLargeInt()));
+    if (field("IS_DESATIVADO")->AsBoolean()) {
+        row->NaoVerificarSelecao = true;
+        row->CheckBoxIsAtivo->setChecked(false);
+    }
+    AFrame = row;
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::selecionarPlanoDependente(TFrameBaseAdapter *AFrame)
+{
+    auto *row = qobject_cast<TPlanoDependenteContratoFrameAdapter *>(AFrame);
+    if (!row)
+        return;
+    const bool marcado = row->CheckBoxIsAtivo->isChecked();
+    TMemTable &trabalho = m_planoDependenteContratoPresenter->DataSetInfo();
+    if (trabalho.Active()) {
+        trabalho.SetFilter(QStringLiteral(" ID_PESSOA = ") + QString::number(row->IdPessoa));
+        trabalho.SetFiltered(true);
+        if (trabalho.RecordCount() > 0) {
+            trabalho.First();
+            trabalho.Edit();
+            trabalho.FieldByName(QStringLiteral("IS_DESATIVADO"))->SetAsBoolean(!marcado);
+            trabalho.Post();
+        }
+        trabalho.SetFilter(QString());
+        trabalho.SetFiltered(false);
+    }
+    if (row->Tag <= 0 || !m_listPlanoDependenteContratoRemove)
+        return;
+    const QString id = QString::number(row->Tag);
+    if (marcado)
+        m_listPlanoDependenteContratoRemove->removeAll(id);
+    else if (!m_listPlanoDependenteContratoRemove->contains(id))
+        m_listPlanoDependenteContratoRemove->append(id);
+}
+
+QList<TPlanoDependenteContratoFrameAdapter *>
+TFormSubCadastroPlanoPeriodoContrato::linhasPlanoDependente() const
+{
+    QList<TPlanoDependenteContratoFrameAdapter *> linhas;
+    for (QWidget *control : VertScrollBoxPlanoDependenteContrato->controls())
+        if (auto *row = qobject_cast<TPlanoDependenteContratoFrameAdapter *>(control))
+            linhas << row;
+    return linhas;
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::marcarTodos(bool AMarcado)
+{
+    for (TPlanoDependenteContratoFrameAdapter *row : linhasPlanoDependente())
+        row->CheckBoxIsAtivo->setChecked(AMarcado);
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::ButtonMarcarClick()
+{
+    marcarTodos(true);
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::ButtonDesmarcarClick()
+{
+    marcarTodos(false);
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::gravarPlanoDependenteContrato()
+{
+    TMemTable *links
+        = m_contratoPresenter ? m_contratoPresenter->DataSetPlanoDependenteContrato() : nullptr;
+    if (!links)
+        return;
+    if (!links->Active())
+        links->Open();
+    const std::int64_t idPlanoPeriodo = idPlanoPeriodoContrato();
+    const QString primeiroVencimento = DateEditPrimeiroVencimento->text();
+    for (TPlanoDependenteContratoFrameAdapter *row : linhasPlanoDependente()) {
+        QString filtro = QStringLiteral(" ID_PESSOA = ") + QString::number(row->IdPessoa)
+            + QStringLiteral(" and ID_PLANO = ") + QString::number(m_idPlano);
+        if (idPlanoPeriodo == 0)
+            filtro += QStringLiteral(" and PRIMEIRO_VENCIMENTO = '") + primeiroVencimento + u'\'';
+        else
+            filtro += QStringLiteral(" and ID_PLANO_PERIODO_CONTRATO = ")
+                + QString::number(idPlanoPeriodo);
+        links->SetFilter(filtro);
+        links->SetFiltered(true);
+        if (links->RecordCount() > 0) {
+            links->First();
+            links->Edit();
+        } else {
+            links->Append();
+        }
+        const auto field
+            = [links](const char *AColumn) { return links->FieldByName(QLatin1String(AColumn)); };
+        const TItemControl *motivo = row->FindItemControl(QStringLiteral("EditMotivo"));
+        field("ID_PESSOA")->SetAsLargeInt(row->IdPessoa);
+        field("DEPENDENTE")->SetAsString(row->LabelDescricao->text());
+        field("ID_PLANO")->SetAsLargeInt(m_idPlano);
+        field("PLANO")->SetAsString(EditPlano->text());
+        field("PRIMEIRO_VENCIMENTO")->SetAsDateTime(DateEditPrimeiroVencimento->date());
+        field("ID_MOTIVO")->SetAsLargeInt(motivo ? motivo->Id : 0);
+        field("MOTIVO")->SetAsString(row->EditMotivo->text());
+        field("DATA_INICIAL")->SetAsDateTime(row->DateEditDataInicial->date());
+        field("DATA_FINAL")->SetAsDateTime(row->DateEditDataFinal->date());
+        field("IS_DESATIVADO")->SetAsBoolean(!row->CheckBoxIsAtivo->isChecked());
+        field("ID")->SetAsLargeInt(row->Tag > 0 ? row->Tag : 0);
+        // A saved plan's links are found by it at the next save, so none is written twice.
+        field("ID_PLANO_PERIODO_CONTRATO")->SetAsLargeInt(idPlanoPeriodo);
+        links->Post();
+        links->SetFilter(QString());
+        links->SetFiltered(true);
+    }
 }

@@ -7,8 +7,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class TContratoPresenter;
+class TFrameList;
+class TPlanoDependenteContratoFrameAdapter;
+class TPlanoDependenteContratoPresenter;
 class TDateEdit;
 class TEdit;
 class TLabel;
@@ -19,11 +23,14 @@ enum class TTypeEventProc;
 // tab. Choosing a plan brings its values (and, for an insurer's plan, a default end date and the
 // end-of-contract reason); saving a plan keeps the contract total and the contract's add-ons in
 // step, gives the period its fidelity days, marks whether the contract save must register a
-// cancellation or suspension, and offers the plan's end date to the contract's members.
+// cancellation or suspension, and offers the plan's end date to the contract's members. Its
+// second group, "Vincular Dependentes", ticks the contract's members the plan covers; the choices
+// reach the contract's member-plan links when the plan is saved.
 class TFormSubCadastroPlanoPeriodoContrato final : public TFormBaseSubCadastro
 {
 public:
     explicit TFormSubCadastroPlanoPeriodoContrato(QWidget *AParent = nullptr);
+    ~TFormSubCadastroPlanoPeriodoContrato() override;
 
     TLabel *LabelPlano;
     TEdit *EditPlano;
@@ -45,6 +52,9 @@ public:
     TEdit *EditMotivo;
     TLabel *LabelColaborador;
     TEdit *EditColaborador;
+    TVertScrollBox *VertScrollBoxPlanoDependenteContrato;
+    TSpeedButton *ButtonMarcar;
+    TSpeedButton *ButtonDesmarcar;
 
     // Set by the contract connector.
     void SetProcTotalizadorContrato(std::function<void()> AValue)
@@ -80,6 +90,21 @@ public:
     void SetIsDataFinalDiferente(bool AValue);
 
     TPlanoPeriodoContratoPresenter *PresenterPlano() const;
+    // The working table of the member check-list (owned).
+    TPlanoDependenteContratoPresenter *PlanoDependenteContratoPresenter() const
+    {
+        return m_planoDependenteContratoPresenter.get();
+    }
+
+    // Prepares the member check-list and builds its rows: the plan's links from the contract's
+    // table (or, for a saved plan, the back end), then a row for each member not linked yet,
+    // switched on for a new plan or a member added since the contract was opened.
+    void prepararPlanoDependenteContrato();
+    // Tick or untick every row; each change goes through the rows' selection handler.
+    void ButtonMarcarClick();
+    void ButtonDesmarcarClick();
+    // Writes the rows' choices into the contract's member-plan links.
+    void gravarPlanoDependenteContrato();
 
     // Checks the remove permission, removes the contract services of the row's plan, then the
     // row.
@@ -99,11 +124,20 @@ protected:
     void fillFrameItem(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame) override;
     void afterFormCreate() override;
     void changeListMenuGrupo() override;
+    void afterClearForm() override;
 
 private:
     void procPesquisaPlano(TBaseDto *ARecord, TTypeEventProc AEvent);
     void resetMarcasContrato();
     void atualizarDataFinalDependentes();
+    void fillFramePlanoDependente(TMemTable &ADataSet, TFrameBaseAdapter *&AFrame);
+    void selecionarPlanoDependente(TFrameBaseAdapter *AFrame);
+    QList<TPlanoDependenteContratoFrameAdapter *> linhasPlanoDependente() const;
+    void marcarTodos(bool AMarcado);
+    std::int64_t idPlanoPeriodoContrato() const;
+
+    std::unique_ptr<TPlanoDependenteContratoPresenter> m_planoDependenteContratoPresenter;
+    std::unique_ptr<TFrameList> m_frameListPlanoDependenteContrato;
 
     std::function<void()> m_procTotalizadorContrato;
     std::function<void()> m_procAdicionarServicosContrato;

@@ -7,6 +7,9 @@
 #include "App.Presenter.Contrato.h"
 #include "App.Presenter.DependenteContrato.h"
 #include "App.Presenter.PeriodoContrato.h"
+#include "App.Presenter.PlanoDependenteContrato.h"
+#include "App.Adapter.Frame.PlanoDependenteContrato.h"
+#include "CheckBox.h"
 #include "App.Presenter.PlanoPeriodoContrato.h"
 
 #include "DateEdit.h"
@@ -20,9 +23,13 @@
 #include "support/ApplicationGuard.h"
 #include "support/DemoBackend.h"
 #include "support/FakeConnection.h"
+#include "support/FakeStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestTexts.h"
 #include "support/WaitIdle.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -67,9 +74,13 @@ protected:
         planos->PeriodoContratoPresenter = periodo->PresenterSubCadastro();
         planos->DependenteContratoPresenter = dependentes.get();
         form->SetContratoPresenter(contrato.get());
+        form->SetListPlanoDependenteContratoRemove(&removidosLinks);
+        contrato->SetDataSetDependenteContrato(&dependentes->DataSetInfo());
+        contrato->SetDataSetPlanoDependenteContrato(&links->DataSetInfo());
         form->SetProcTotalizadorContrato([this] { ++totais; });
         form->SetProcAdicionarServicosContrato([this] { adicionados << form->IdPlano(); });
         form->SetProcExcluirServicosContrato([this] { excluidos << form->IdPlano(); });
+        seedPlanoSeguradora();
         fillDependentes();
         periodo->show();
         periodo->executeNovo(periodo->SpeedButtonNovo);
@@ -83,6 +94,24 @@ protected:
         FlushDeletes();
     }
 
+    // Plan 1150, an insurer's plan, beside the demo plans.
+    void seedPlanoSeguradora()
+    {
+        FakeStore &store = demo.store();
+        for (const char *resource : { "/plano", "/valor-plano" }) {
+            QJsonArray rows = store.rows(QLatin1String(resource));
+            rows.append(QString::fromLatin1(resource) == QLatin1String("/plano")
+                            ? QJsonObject { { "id", 1150 },
+                                            { "descricao", "PLANO SEGURADORA VIDA" },
+                                            { "isPlanoSeguradora", true } }
+                            : QJsonObject { { "id", 1150 },
+                                            { "idPlano", 1150 },
+                                            { "data", "2026-01-01T00:00:00.000Z" },
+                                            { "valor", 1200.0 },
+                                            { "valorParcela", 100.0 } });
+            store.seed(QLatin1String(resource), rows);
+        }
+    }
     void fillDependentes()
     {
         TMemTable &table = dependentes->DataSetInfo();
@@ -91,6 +120,9 @@ protected:
         const auto add = [&table](std::int64_t AId, TDateTime ABaixa, bool AFalecido) {
             table.Append();
             table.FieldByName(QStringLiteral("ID"))->SetAsLargeInt(AId);
+            table.FieldByName(QStringLiteral("ID_PESSOA"))->SetAsLargeInt(AId + 10);
+            table.FieldByName(QStringLiteral("PESSOA"))
+                ->SetAsString(QStringLiteral("MEMBRO %1").arg(AId + 10));
             table.FieldByName(QStringLiteral("DATA_BAIXA"))->SetAsDateTime(ABaixa);
             table.FieldByName(QStringLiteral("IS_FALECIDO"))->SetAsBoolean(AFalecido);
             table.Post();
@@ -145,8 +177,11 @@ protected:
     std::unique_ptr<TContratoPresenter> contrato = TBasePresenter::Create<TContratoPresenter>();
     std::unique_ptr<TDependenteContratoPresenter> dependentes
         = TBasePresenter::Create<TDependenteContratoPresenter>();
+    std::unique_ptr<TPlanoDependenteContratoPresenter> links
+        = TBasePresenter::Create<TPlanoDependenteContratoPresenter>();
     std::unique_ptr<TFormSubCadastroPlanoPeriodoContrato> form;
     std::unique_ptr<TFormSubCadastroPeriodoContrato> periodo;
+    QStringList removidosLinks;
     TPlanoPeriodoContratoPresenter *planos = nullptr;
     QStringList removidos;
     QList<std::int64_t> adicionados;
@@ -361,6 +396,116 @@ TEST_F(PlanoPeriodoContratoTest, RemovingAPlanTakesItsContractServices)
     EXPECT_EQ(excluidos, QList<std::int64_t> { 700 });
     EXPECT_EQ(removidos, QStringList { "811" });
     EXPECT_EQ(row(), nullptr);
+}
+
+// --- Member check-list ------------------------------------------------------------------------
+
+// Links of plan 811 read from the back end: members 41 (link 801) and 42 (link 802).
+const char *const kLinksPlano811
+    = R"({"total":2,"pages":1,"listHelper":[)"
+      R"({"id":801,"idPlanoPeriodoContrato":811,"idPessoa":41,"dependente":"MEMBRO 41",)"
+      R"("idPlano":700,"primeiroVencimento":"2024-04-15T00:00:00.000Z",)"
+      R"("dataInicial":"2024-03-15T00:00:00.000Z"},)"
+      R"({"id":802,"idPlanoPeriodoContrato":811,"idPessoa":42,"dependente":"MEMBRO 42",)"
+      R"("idPlano":700,"primeiroVencimento":"2024-04-15T00:00:00.000Z",)"
+      R"("dataInicial":"2024-03-15T00:00:00.000Z"}]})";
+
+class PlanoDependenteChecklistTest : public PlanoPeriodoContratoTest
+{
+protected:
+    QList<TPlanoDependenteContratoFrameAdapter *> linhas() const
+    {
+        QList<TPlanoDependenteContratoFrameAdapter *> found;
+        for (QWidget *control : form->VertScrollBoxPlanoDependenteContrato->controls())
+            if (auto *row = qobject_cast<TPlanoDependenteContratoFrameAdapter *>(control))
+                found << row;
+        return found;
+    }
+    TPlanoDependenteContratoFrameAdapter *linha(std::int64_t AIdPessoa) const
+    {
+        for (auto *row : linhas())
+            if (row->IdPessoa == AIdPessoa)
+                return row;
+        ADD_FAILURE() << "no row for " << AIdPessoa;
+        return nullptr;
+    }
+    // The contract's links of the plan: "<person>:<id>:<off>" sorted.
+    QStringList linksContrato() const
+    {
+        QStringList found;
+        TMemTable &table = links->DataSetInfo();
+        table.SetFiltered(false);
+        for (table.First(); !table.Eof(); table.Next())
+            found << QStringLiteral("%1:%2:%3")
+                         .arg(table.FieldByName(QStringLiteral("ID_PESSOA"))->AsLargeInt())
+                         .arg(table.FieldByName(QStringLiteral("ID"))->AsLargeInt())
+                         .arg(table.FieldByName(QStringLiteral("IS_DESATIVADO"))->AsBoolean());
+        found.sort();
+        return found;
+    }
+    void salvarDuasVezes()
+    {
+        salvar();
+        ASSERT_TRUE(dialogs.messageTexts().contains(kSuccess))
+            << dialogs.messageTexts().join(u'|').toStdString();
+        const auto rows = form->VertScrollBoxDados->content()
+                              ->findChildren<TPlanoPeriodoContratoFrameAdapter *>();
+        ASSERT_FALSE(rows.isEmpty());
+        rows.first()->SpeedButtonEdit->click();
+        waitIdle();
+        salvar();
+        ASSERT_TRUE(dialogs.messageTexts().contains(kSuccess))
+            << dialogs.messageTexts().join(u'|').toStdString();
+    }
+};
+
+TEST_F(PlanoDependenteChecklistTest, NewPlanCoversEveryMemberFromToday)
+{
+    novoPlano();
+    choose("EditPlano", QStringLiteral("700"));
+    choose("EditColaborador", QStringLiteral("500"));
+    form->prepararPlanoDependenteContrato();
+    const auto rows = linhas();
+    ASSERT_EQ(rows.size(), 3);
+    for (auto *row : rows) {
+        EXPECT_TRUE(row->CheckBoxIsAtivo->isChecked());
+        EXPECT_EQ(row->DateEditDataInicial->date(), Date());
+    }
+    salvarDuasVezes();
+    EXPECT_EQ(linksContrato(), (QStringList { "41:0:0", "42:0:0", "43:0:0" }));
+}
+
+TEST_F(PlanoDependenteChecklistTest, SavedPlanOffersTheUncoveredMemberSwitchedOff)
+{
+    demo.backend().on("GET",
+                      "/plano-dependente-contrato/plano-periodo-contrato/811",
+                      FakeReply::json(kLinksPlano811));
+    loadContrato();
+    const auto rows
+        = form->VertScrollBoxDados->content()->findChildren<TPlanoPeriodoContratoFrameAdapter *>();
+    ASSERT_EQ(rows.size(), 1);
+    rows.first()->SpeedButtonEdit->click();
+    waitIdle();
+    form->prepararPlanoDependenteContrato();
+    ASSERT_EQ(linhas().size(), 3);
+    EXPECT_TRUE(linha(41)->CheckBoxIsAtivo->isChecked());
+    EXPECT_TRUE(linha(42)->CheckBoxIsAtivo->isChecked());
+    EXPECT_FALSE(linha(43)->CheckBoxIsAtivo->isChecked());
+
+    linha(41)->CheckBoxIsAtivo->setChecked(false);
+    EXPECT_EQ(removidosLinks, QStringList { "801" });
+    linha(41)->CheckBoxIsAtivo->setChecked(true);
+    EXPECT_TRUE(removidosLinks.isEmpty());
+    form->ButtonDesmarcarClick();
+    form->ButtonDesmarcarClick();
+    removidosLinks.sort();
+    EXPECT_EQ(removidosLinks, (QStringList { "801", "802" })) << "each saved link once";
+    form->ButtonMarcarClick();
+    EXPECT_TRUE(removidosLinks.isEmpty());
+
+    linha(43)->CheckBoxIsAtivo->setChecked(false);
+    salvarDuasVezes();
+    EXPECT_EQ(linksContrato(), (QStringList { "41:801:0", "42:802:0", "43:0:1" }));
 }
 
 } // namespace
