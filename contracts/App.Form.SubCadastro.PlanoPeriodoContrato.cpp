@@ -2,7 +2,10 @@
 
 #include "App.Adapter.Frame.PlanoDependenteContrato.h"
 #include "App.Adapter.Frame.PlanoPeriodoContrato.h"
+#include "App.Lib.FormContainer.h"
+#include "App.Lib.FormMenuPrint.h"
 #include "App.Lib.FrameList.h"
+#include "App.View.Sub.PlanoPeriodoContrato.Assinatura.h"
 #include "App.Presenter.PlanoDependenteContrato.h"
 #include "Common.Lib.Utils.h"
 #include "App.Lib.Exception.h"
@@ -190,6 +193,7 @@ void TFormSubCadastroPlanoPeriodoContrato::fillFrameItem(TMemTable &ADataSet,
         if (m_procTotalizadorContrato)
             m_procTotalizadorContrato();
     });
+    row->ProcMenuLateral = [this](TFrameBaseAdapter *AFrame) { abrirMenuAssinatura(AFrame); };
     AFrame = row;
     TFormBaseSubCadastro::fillFrameItem(ADataSet, AFrame);
 }
@@ -608,4 +612,51 @@ void TFormSubCadastroPlanoPeriodoContrato::gravarPlanoDependenteContrato()
         links->SetFilter(QString());
         links->SetFiltered(true);
     }
+}
+
+// --- Signature picture ------------------------------------------------------------------------
+
+void TFormSubCadastroPlanoPeriodoContrato::abrirMenuAssinatura(TFrameBaseAdapter *AFrame)
+{
+    auto *row = qobject_cast<TPlanoPeriodoContratoFrameAdapter *>(AFrame);
+    if (!row)
+        return;
+    // The row's saved id; 0 for a plan not yet on the back end.
+    std::int64_t id = 0;
+    TMemTable &table = DataSetSubCadastro();
+    {
+        const TDataSetFilterKeeper keeper(table);
+        table.SetFiltered(false);
+        if (table.Locate(QStringLiteral("ID_REGISTRO"), TFieldValue(row->IdRegistro())))
+            id = table.FieldByName(QStringLiteral("ID"))->AsLargeInt();
+    }
+    m_idPlanoPeriodoContrato = id;
+    TFormMenuPrint::New()
+        .TitleMenu(row->LabelPlano->text())
+        .AddButton(QStringLiteral("Visualizar/Alterar Assinatura"),
+                   [this](QObject *) { abrirAssinatura(); })
+        .SetCloseAfterClick(true)
+        .Execute();
+}
+
+void TFormSubCadastroPlanoPeriodoContrato::abrirAssinatura()
+{
+    TDravikHandleException::Guard([this] {
+        QString assinatura;
+        try {
+            assinatura = PresenterPlano()->GetBase64Assinatura(m_idPlanoPeriodoContrato);
+        } catch (const std::exception &) {
+            // No picture stored, a plan not saved yet or a failed read: the view opens empty.
+            assinatura.clear();
+        }
+        std::unique_ptr<TFormSubViewPlanoPeriodoContratoAssinatura> view(
+            TFormBase::Create<TFormSubViewPlanoPeriodoContratoAssinatura>());
+        view->SetIdPlanoPeriodoContrato(m_idPlanoPeriodoContrato)
+            .SetPresenter(PresenterPlano())
+            .SetAssinatura(assinatura)
+            .Execute();
+        std::unique_ptr<TFormContainer> container = TFormContainer::New();
+        container->SetModifyBackgroundApoio(false).SetFormView(view.get()).Execute();
+        container.reset();
+    });
 }

@@ -103,6 +103,13 @@ public:
     // Tick or untick every row; each change goes through the rows' selection handler.
     void ButtonMarcarClick();
     void ButtonDesmarcarClick();
+    // The plan row's menu: one choice, which opens the plan's signature picture.
+    void abrirMenuAssinatura(TFrameBaseAdapter *AFrame);
+    // Reads the signature of the plan of the period IdPlanoPeriodoContrato (an unreadable one
+    // opens the view empty, without a message) and shows it in its view until it is closed.
+    void abrirAssinatura();
+    std::int64_t IdPlanoPeriodoContrato() const { return m_idPlanoPeriodoContrato; }
+    void SetIdPlanoPeriodoContrato(std::int64_t AValue) { m_idPlanoPeriodoContrato = AValue; }
     // Writes the rows' choices into the contract's member-plan links.
     void gravarPlanoDependenteContrato();
 

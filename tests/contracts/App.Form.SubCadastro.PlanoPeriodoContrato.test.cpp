@@ -9,6 +9,9 @@
 #include "App.Presenter.PeriodoContrato.h"
 #include "App.Presenter.PlanoDependenteContrato.h"
 #include "App.Adapter.Frame.PlanoDependenteContrato.h"
+#include "App.View.Sub.PlanoPeriodoContrato.Assinatura.h"
+#include "Image.h"
+#include "Common.Lib.PictureText.h"
 #include "CheckBox.h"
 #include "App.Presenter.PlanoPeriodoContrato.h"
 
@@ -28,7 +31,15 @@
 #include "support/TestTexts.h"
 #include "support/WaitIdle.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QJsonObject>
 
 #include <gtest/gtest.h>
@@ -506,6 +517,157 @@ TEST_F(PlanoDependenteChecklistTest, SavedPlanOffersTheUncoveredMemberSwitchedOf
     linha(43)->CheckBoxIsAtivo->setChecked(false);
     salvarDuasVezes();
     EXPECT_EQ(linksContrato(), (QStringList { "41:801:0", "42:802:0", "43:0:1" }));
+}
+
+// --- Signature picture ------------------------------------------------------------------------
+
+class AssinaturaPlanoTest : public PlanoPeriodoContratoTest
+{
+protected:
+    void SetUp() override
+    {
+        PlanoPeriodoContratoTest::SetUp();
+        view.reset(TFormBase::Create<TFormSubViewPlanoPeriodoContratoAssinatura>());
+        view->SetPresenter(planos).SetIdPlanoPeriodoContrato(811);
+        // Unhosted, the view's closing is only counted.
+        view->ProcCloseForm = [this] { ++fechado; };
+    }
+    void TearDown() override
+    {
+        view.reset();
+        PlanoPeriodoContratoTest::TearDown();
+    }
+    QString arquivo(const QString &ANome, bool AImagem)
+    {
+        const QString caminho = pasta.filePath(ANome);
+        if (AImagem) {
+            QImage picture(8, 4, QImage::Format_RGB32);
+            picture.fill(Qt::blue);
+            picture.save(caminho, "PNG");
+        } else {
+            QFile file(caminho);
+            file.open(QIODevice::WriteOnly);
+            file.write("não é imagem");
+        }
+        return caminho;
+    }
+    int posts()
+    {
+        int count = 0;
+        for (const RecordedRequest &request : demo.backend().requests())
+            count
+                += request.method == "POST" && request.path == "/plano-periodo-contrato/assinatura";
+        return count;
+    }
+
+    QTemporaryDir pasta;
+    std::unique_ptr<TFormSubViewPlanoPeriodoContratoAssinatura> view;
+    int fechado = 0;
+};
+
+TEST_F(AssinaturaPlanoTest, UnreadableSignatureOpensTheViewEmptyWithoutAMessage)
+{
+    demo.backend().on("GET",
+                      "/plano-periodo-contrato/assinatura/811",
+                      FakeReply::text("WARNING:Assinatura não localizada.", 404));
+    form->SetIdPlanoPeriodoContrato(811);
+    // The view shows once the read is over: look for it until it does.
+    bool vista = false;
+    QTimer procura;
+    QObject::connect(&procura, &QTimer::timeout, form.get(), [&vista, &procura] {
+        for (QWidget *widget : QApplication::allWidgets()) {
+            auto *shown = dynamic_cast<TFormSubViewPlanoPeriodoContratoAssinatura *>(widget);
+            if (shown && shown->LayoutBackground && shown->LayoutBackground->isVisible()
+                && shown->LayoutBackground->window() != shown) {
+                procura.stop();
+                vista = true;
+                EXPECT_TRUE(shown->ImageAssinatura->bitmap().isNull());
+                shown->SpeedButtonClose->OnClick(shown->SpeedButtonClose);
+                return;
+            }
+        }
+    });
+    procura.start(10);
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, form.get(), [] {
+        ADD_FAILURE() << "the signature view was left open";
+        for (QWidget *widget : QApplication::allWidgets())
+            if (auto *shown = dynamic_cast<TFormSubViewPlanoPeriodoContratoAssinatura *>(widget))
+                shown->SpeedButtonClose->OnClick(shown->SpeedButtonClose);
+    });
+    safety.start(5000);
+    form->abrirAssinatura();
+    EXPECT_TRUE(vista);
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty())
+        << dialogs.messageTexts().join(u'|').toStdString();
+}
+
+TEST_F(AssinaturaPlanoTest, GravarSendsThePictureAndClosesOnlyWhenAccepted)
+{
+    QImage picture(8, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    view->ImageAssinatura->setBitmap(picture);
+
+    dialogs.answerQuestion(kNo);
+    view->RectangleGravarClick();
+    EXPECT_EQ(posts(), 0) << "a no sends nothing";
+
+    demo.backend().on("POST",
+                      "/plano-periodo-contrato/assinatura",
+                      FakeReply::text("WARNING:Plano não localizado.", 400));
+    dialogs.answerQuestion(kYes);
+    view->RectangleGravarClick();
+    EXPECT_EQ(posts(), 1);
+    EXPECT_EQ(fechado, 0) << "a refusal leaves the view open";
+    EXPECT_EQ(dialogs.messageTexts().last(), QStringLiteral("WARNING:Plano não localizado."));
+
+    demo.backend().on("POST",
+                      "/plano-periodo-contrato/assinatura",
+                      FakeReply::text("SUCCESSAssinatura gravada.", 200));
+    dialogs.answerQuestion(kYes);
+    view->RectangleGravarClick();
+    EXPECT_EQ(posts(), 2);
+    EXPECT_EQ(fechado, 1);
+    const auto request = demo.backend().last("POST", "/plano-periodo-contrato/assinatura");
+    ASSERT_TRUE(request);
+    const QJsonObject body
+        = QJsonDocument::fromJson(QByteArray::fromStdString(request->body)).object();
+    EXPECT_EQ(body.value(QStringLiteral("id")).toInteger(), 811);
+    // The picture comes back whole from what was sent.
+    QImage sent;
+    ASSERT_TRUE(sent.loadFromData(TPictureText::ToBytes(
+        TPictureText::Decode(body.value(QStringLiteral("assinatura")).toString()))));
+    EXPECT_EQ(sent.size(), picture.size());
+}
+
+// A file is taken as a signature by its suffix in any case, and only when it is a picture.
+TEST_F(AssinaturaPlanoTest, ChosenFileMustBeAJpegOrPngPicture)
+{
+    const QString aviso = QStringLiteral(
+        "WARNING:Extensão de arquivo inválido.\r\nFormatos aceitos: .jpg, .jpeg e .png");
+    struct Caso
+    {
+        const char *nome;
+        bool imagem;
+        bool aceito;
+    };
+    for (const Caso &c : { Caso { "contrato.txt", true, false },
+                           Caso { "a.png.txt", true, false },
+                           Caso { "falsa.png", false, false },
+                           Caso { "FOTO.PNG", true, true } }) {
+        SCOPED_TRACE(c.nome);
+        view->ImageAssinatura->setBitmap(QImage());
+        dialogs.clearMessages();
+        dialogs.chooseOpenFile(arquivo(QString::fromLatin1(c.nome), c.imagem));
+        view->ImageAssinaturaClick();
+        EXPECT_EQ(!view->ImageAssinatura->bitmap().isNull(), c.aceito);
+        EXPECT_EQ(dialogs.messageTexts(), c.aceito ? QStringList() : QStringList { aviso });
+    }
+    dialogs.chooseOpenFile(QString());
+    view->ImageAssinaturaClick();
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty()) << "a cancelled dialog says nothing";
+    EXPECT_EQ(posts(), 0);
 }
 
 } // namespace
