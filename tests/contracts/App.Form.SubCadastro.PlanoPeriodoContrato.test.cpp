@@ -249,6 +249,29 @@ INSTANTIATE_TEST_SUITE_P(Plano,
                          ::testing::ValuesIn(kSeguradoraCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// Opening a stored insurer's plan shows its own end date and reason: an open plan stays open.
+TEST_F(PlanoPeriodoContratoTest, StoredInsurerPlanKeepsItsOwnEmptyEnd)
+{
+    demo.backend().on(
+        "GET",
+        "/plano-periodo-contrato/contrato/9",
+        FakeReply::json(R"({"total":1,"pages":1,"listHelper":[)"
+                        R"({"id":811,"idPeriodoContrato":701,"idPlano":1150,)"
+                        R"("plano":"PLANO SEGURADORA VIDA","isPlanoSeguradora":true,)"
+                        R"("primeiroVencimento":"2024-04-15T00:00:00.000Z","parcelaInicial":1,)"
+                        R"("idColaborador":500}]})"));
+    setPeriodoData(QStringLiteral("15/03/2024"));
+    loadContrato();
+    const auto rows
+        = form->VertScrollBoxDados->content()->findChildren<TPlanoPeriodoContratoFrameAdapter *>();
+    ASSERT_EQ(rows.size(), 1);
+    rows.first()->SpeedButtonEdit->click();
+    waitIdle();
+    EXPECT_EQ(form->IdPlano(), 1150);
+    EXPECT_EQ(form->DateEditDataFinal->text(), QString());
+    EXPECT_EQ(form->EditMotivo->text(), QString());
+}
+
 // The reason text of a plan save marks the occurrence the contract save must register.
 struct MotivoCase
 {
