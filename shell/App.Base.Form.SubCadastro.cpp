@@ -31,13 +31,13 @@ const QString kSubCadastroMessagePermission
 
 const QString kNotLinkedFilter = QStringLiteral("ID_REGISTRO_FK = 0 or ID_REGISTRO_FK = null");
 
-void requireSubCadastroPermission(bool APermission)
+} // namespace
+
+void TFormBaseSubCadastro::requireSubCadastroPermission(bool APermission)
 {
     if (!APermission)
         throw Exception(kSubCadastroMessagePermission);
 }
-
-} // namespace
 
 TFormBaseSubCadastro::TFormBaseSubCadastro(const QString &AClassName, QWidget *AParent)
     : TFormBaseMetodoCadastro(AClassName, AParent)

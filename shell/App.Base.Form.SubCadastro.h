@@ -66,6 +66,9 @@ public:
 
 protected:
     explicit TFormBaseSubCadastro(const QString &AClassName, QWidget *AParent = nullptr);
+    // Raises the child windows' refusal ("WARNING:Seu usuário não possui permissão neste
+    // recurso.") without the permission; for removals that act before the base removal.
+    static void requireSubCadastroPermission(bool APermission);
 
     void FormCreate() override;
 
