@@ -13,8 +13,10 @@
 #include "Edit.h"
 #include "Shapes.h"
 
+#include "FormatSettings.h"
 #include "support/FakeConnection.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestMainWindow.h"
 #include "support/TestTexts.h"
 #include "support/WaitFor.h"
 #include "support/WaitIdle.h"
