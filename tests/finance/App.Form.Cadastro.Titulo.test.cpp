@@ -378,6 +378,12 @@ TEST_F(FormCadastroTituloTest, BoletoIsAskedOnlyForAnOpenRevenueInstalment)
     EXPECT_EQ(dialogs.messageTexts(),
               (QStringList { pergunta, "WARNING:Título já baixado." }));
     EXPECT_EQ(demo.backend().count("POST", "/titulo/gerar-boleto/1211"), 0u);
+    EXPECT_EQ(demo.backend().count("POST", "/titulo/gerar-boleto/1221"), 0u);
+
+    dialogs.clearMessages();
+    gerar(1221);
+    EXPECT_EQ(dialogs.messageTexts(),
+              (QStringList { pergunta, "WARNING:O título selecionado não é do tipo receita." }));
 
     dialogs.clearMessages();
     gerar(1203);
