@@ -4,6 +4,6 @@ TEmpresaTituloFrameAdapter::TEmpresaTituloFrameAdapter(QWidget *AOwner, const QS
     : TFrameBaseAdapterCadastro(AOwner, name)
 {
     LabelEmpresa = AddHeadline(u"LabelEmpresa", u"EMPRESA");
-    AddField(LabelTitleValor, LabelValor, { u"Valor", u"Valor:", 8, 60, 42, u"VALOR" });
+    AddField(LabelTitleValor, LabelValor, { u"Valor", u"Valor:", 184, 224, 42, u"VALOR" });
     SetupLabels();
 }

@@ -4,13 +4,15 @@ TParcelaTituloFrameAdapter::TParcelaTituloFrameAdapter(QWidget *AOwner, const QS
     : TFrameBaseAdapterCadastro(AOwner, name)
 {
     LabelVencimento = AddHeadline(u"LabelVencimento", u"VENCIMENTO");
-    AddField(LabelTitleParcela, LabelParcela, { u"Parcela", u"Parcela:", 8, 60, 24, u"PARCELA" });
+    AddField(LabelTitleParcela, LabelParcela, { u"Parcela", u"Parcela:", 184, 240, 42, u"PARCELA" });
     AddField(LabelTitleNumeroDocumento,
              LabelNumeroDocumento,
-             { u"NumeroDocumento", u"Número Documento:", 120, 240, 24, u"NUMERO_DOCUMENTO" });
-    AddField(LabelTitleValor, LabelValor, { u"Valor", u"Valor:", 8, 60, 42, u"VALOR" });
+             { u"NumeroDocumento", u"Número Documento:", 300, 420, 42, u"NUMERO_DOCUMENTO" });
+    AddField(LabelTitleValor, LabelValor, { u"Valor", u"Valor:", 184, 224, 62, u"VALOR" });
     AddField(LabelTitleCodigoBarras,
              LabelCodigoBarras,
-             { u"CodigoBarras", u"Código Barras:", 120, 240, 42, u"CODIGO_BARRAS" });
+             { u"CodigoBarras", u"Código Barras:", 300, 400, 62, u"CODIGO_BARRAS" });
+    // Two lines of values.
+    setSize(width(), 90);
     SetupLabels();
 }

@@ -4,6 +4,6 @@ TPlanoContasTituloFrameAdapter::TPlanoContasTituloFrameAdapter(QWidget *AOwner, 
     : TFrameBaseAdapterCadastro(AOwner, name)
 {
     LabelPlanoContas = AddHeadline(u"LabelPlanoContas", u"PLANO_CONTAS");
-    AddField(LabelTitleValor, LabelValor, { u"Valor", u"Valor:", 8, 60, 42, u"VALOR" });
+    AddField(LabelTitleValor, LabelValor, { u"Valor", u"Valor:", 184, 224, 42, u"VALOR" });
     SetupLabels();
 }

@@ -29,46 +29,48 @@ TTituloFrameAdapter::TTituloFrameAdapter(QWidget *AOwner, const QString &name)
     SpeedButtonMenuLateral->setImages(&TDataModuleImageList::Instance().ImageListPrincipal);
     SpeedButtonMenuLateral->setImageIndex(TituloMenuLateralImageIndex);
 
+    // One button more than the base row holds.
+    LayoutButtons->setWidth(LayoutButtons->width() + 34);
+
     CheckBoxMarcar = new TCheckBox(LayoutBackground, QStringLiteral("CheckBoxMarcar"));
-    CheckBoxMarcar->setPosition(16, 6);
+    CheckBoxMarcar->setPosition(150, 10);
     CheckBoxMarcar->setSize(20, 19);
     CheckBoxMarcar->OnClick = [this](QObject *) { CheckBoxMarcarClick(); };
 
     LabelDescricao = AddHeadline(u"LabelDescricao", u"FAVORECIDO");
-    LabelDescricao->setPositionX(40);
     AddField(LabelTitleNumeroDocumento,
              LabelNumeroDocumento,
-             { u"NumeroDocumento", u"Número Documento:", 16, 132, 28, u"NUMERO_DOCUMENTO" });
+             { u"NumeroDocumento", u"Número Documento:", 184, 300, 28, u"NUMERO_DOCUMENTO" });
     AddField(LabelTitleTipoTitulo,
              LabelTipoTitulo,
-             { u"TipoTitulo", u"Tipo Título:", 290, 366, 28, u"TIPO_TITULO" });
+             { u"TipoTitulo", u"Tipo Título:", 470, 546, 28, u"TIPO_TITULO" });
     AddField(LabelTitleEmpresa,
              LabelEmpresa,
-             { u"Empresa", u"Empresa:", 520, 580, 28, u"EMPRESA" });
+             { u"Empresa", u"Empresa:", 700, 760, 28, u"EMPRESA" });
     AddField(LabelTitleVencimento,
              LabelVencimento,
-             { u"Vencimento", u"Vencimento:", 16, 92, 44, u"VENCIMENTO" });
+             { u"Vencimento", u"Vencimento:", 184, 260, 44, u"VENCIMENTO" });
     AddField(LabelTitleValorParcela,
              LabelValorParcela,
-             { u"ValorParcela", u"Valor:", 170, 210, 44, u"VALOR_PARCELA" });
+             { u"ValorParcela", u"Valor:", 350, 390, 44, u"VALOR_PARCELA" });
     AddField(LabelTitleParcelaTitulo,
              LabelParcelaTitulo,
-             { u"ParcelaTitulo", u"Parcela:", 290, 346, 44, u"PARCELA_TITULO" });
+             { u"ParcelaTitulo", u"Parcela:", 470, 526, 44, u"PARCELA_TITULO" });
     AddField(LabelTitleDescricaoTitulo,
              LabelDescricaoTitulo,
-             { u"DescricaoTitulo", u"Descrição:", 400, 470, 44, u"DESCRICAO" });
+             { u"DescricaoTitulo", u"Descrição:", 580, 650, 44, u"DESCRICAO" });
     RectangleValorBaixa = new TRectangle(LayoutBackground, QStringLiteral("RectangleValorBaixa"));
     RectangleValorBaixa->setStrokeColor(TAlphaColors::Null);
     RectangleValorBaixa->setRadius(4, 4);
-    RectangleValorBaixa->setPosition(100, 60);
+    RectangleValorBaixa->setPosition(264, 61);
     RectangleValorBaixa->setSize(60, 18);
     AddField(LabelTitleValorBaixa,
              LabelValorBaixa,
-             { u"ValorBaixa", u"Valor Baixa:", 16, 104, 62, u"VALOR_BAIXA" });
+             { u"ValorBaixa", u"Valor Baixa:", 184, 273, 62, u"VALOR_BAIXA" });
     AddField(LabelTitleDataBaixa,
              LabelDataBaixa,
-             { u"DataBaixa", u"Data Baixa:", 290, 370, 62, u"DATA_BAIXA" });
-    RectangleValorBaixa->lower();
+             { u"DataBaixa", u"Data Baixa:", 470, 550, 62, u"DATA_BAIXA" });
+    RectangleValorBaixa->stackUnder(LabelValorBaixa);
     SetupLabels();
 }
 
