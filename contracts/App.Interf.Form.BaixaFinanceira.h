@@ -15,8 +15,7 @@ public:
     virtual ~IFormSubViewBaixaFinanceira() = default;
 
     // The instalment ids to settle and their title type code ("R" or "D"; empty for none).
-    virtual void SetParcelasBaixa(const TListInt64 &AIdsParcelaTitulo,
-                                  const QString &ATipoTitulo)
+    virtual void SetParcelasBaixa(const TListInt64 &AIdsParcelaTitulo, const QString &ATipoTitulo)
         = 0;
     // Reads the instalments before the dialog shows; an empty selection raises its warning.
     virtual void PrepararBaixa() = 0;

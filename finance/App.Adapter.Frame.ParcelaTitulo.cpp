@@ -4,7 +4,8 @@ TParcelaTituloFrameAdapter::TParcelaTituloFrameAdapter(QWidget *AOwner, const QS
     : TFrameBaseAdapterCadastro(AOwner, name)
 {
     LabelVencimento = AddHeadline(u"LabelVencimento", u"VENCIMENTO");
-    AddField(LabelTitleParcela, LabelParcela, { u"Parcela", u"Parcela:", 184, 240, 42, u"PARCELA" });
+    AddField(
+        LabelTitleParcela, LabelParcela, { u"Parcela", u"Parcela:", 184, 240, 42, u"PARCELA" });
     AddField(LabelTitleNumeroDocumento,
              LabelNumeroDocumento,
              { u"NumeroDocumento", u"Número Documento:", 300, 420, 42, u"NUMERO_DOCUMENTO" });

@@ -44,9 +44,8 @@ TTituloFrameAdapter::TTituloFrameAdapter(QWidget *AOwner, const QString &name)
     AddField(LabelTitleTipoTitulo,
              LabelTipoTitulo,
              { u"TipoTitulo", u"Tipo Título:", 470, 546, 28, u"TIPO_TITULO" });
-    AddField(LabelTitleEmpresa,
-             LabelEmpresa,
-             { u"Empresa", u"Empresa:", 700, 760, 28, u"EMPRESA" });
+    AddField(
+        LabelTitleEmpresa, LabelEmpresa, { u"Empresa", u"Empresa:", 700, 760, 28, u"EMPRESA" });
     AddField(LabelTitleVencimento,
              LabelVencimento,
              { u"Vencimento", u"Vencimento:", 184, 260, 44, u"VENCIMENTO" });
@@ -91,8 +90,8 @@ void TTituloFrameAdapter::fillRow(const TMemTable &ADataSet)
     if (baixado) {
         setSize(width(), TituloAlturaComBaixa);
         const QFontMetrics metrics(LabelValorBaixa->font());
-        RectangleValorBaixa->setWidth(
-            metrics.horizontalAdvance(LabelValorBaixa->text().trimmed()) + 18);
+        RectangleValorBaixa->setWidth(metrics.horizontalAdvance(LabelValorBaixa->text().trimmed())
+                                      + 18);
         RectangleValorBaixa->setPositionX(LabelValorBaixa->x() - 9);
         RectangleValorBaixa->setFillColor(RectangleColorStatus->fillColor());
     } else {

@@ -45,7 +45,8 @@ ZUNTA_REGISTER_FORM(TFormCadastroTitulo)
 
 namespace {
 
-const QString TituloFormIndisponivel = QStringLiteral("WARNING:O formulário %s não está disponível.");
+const QString TituloFormIndisponivel
+    = QStringLiteral("WARNING:O formulário %s não está disponível.");
 
 // A window of the settlement side, created by class name; a missing one raises the warning.
 template<class TInterface>
@@ -250,7 +251,8 @@ void TFormCadastroTitulo::fillListControl()
         .OnChange([this](QObject *) {
             // A chart-of-accounts entry chosen for the other type no longer fits.
             if (FPresenter)
-                if (TItemControl *plano = FPresenter->FindItemControl(EditPlanoContas->objectName()))
+                if (TItemControl *plano
+                    = FPresenter->FindItemControl(EditPlanoContas->objectName()))
                     plano->Clear();
         });
     manager.Bind(DateEditData, QStringLiteral("Data"))
@@ -283,8 +285,8 @@ void TFormCadastroTitulo::fillListControl()
         .Required()
         .Upper()
         .MaxLength(30)
-        .Default(QStringLiteral("DOC-") + FormatDateTime(QStringLiteral("yyyymmdd"), agora)
-                 + u'.' + FormatDateTime(QStringLiteral("hhss"), agora))
+        .Default(QStringLiteral("DOC-") + FormatDateTime(QStringLiteral("yyyymmdd"), agora) + u'.'
+                 + FormatDateTime(QStringLiteral("hhss"), agora))
         .Caption(LabelNumeroDocumento);
     manager.Bind(EditValor, QStringLiteral("Valor"))
         .Required()
@@ -325,7 +327,8 @@ void TFormCadastroTitulo::fillListControl()
         .Lookup(QStringLiteral("TPesquisaPlanoContas"))
         .BeforeSearch([this](TItemControl *AItem) {
             FTipoTitulo = codigoTipoTitulo();
-            AItem->ValueFixFilter = TFormSubCadastroPlanoContasTitulo::FiltroPlanoContas(FTipoTitulo);
+            AItem->ValueFixFilter
+                = TFormSubCadastroPlanoContasTitulo::FiltroPlanoContas(FTipoTitulo);
         });
 }
 
@@ -389,10 +392,9 @@ void TFormCadastroTitulo::OpenNewRecord(TMemTable &ADataSet,
     if (AIsParcela && valor > 0
         && TAppUtils::MessageSystem(Format(QStringLiteral("QUESTION:Deseja realizar %s?"),
                                            { QStringLiteral("o parcelamento do título") }))
-               == mrYes) {
-        auto [form, cobranca]
-            = criarFormTitulo<IFormSubViewCobrancaSimplificada>(
-                QStringLiteral("TFormSubViewCobrancaSimplificada"));
+            == mrYes) {
+        auto [form, cobranca] = criarFormTitulo<IFormSubViewCobrancaSimplificada>(
+            QStringLiteral("TFormSubViewCobrancaSimplificada"));
         cobranca->SetApenasQuantidadeParcelas(true);
         hospedarFormTitulo(*form, false);
         const int quantidade = cobranca->QuantidadeParcelas();
@@ -404,8 +406,7 @@ void TFormCadastroTitulo::OpenNewRecord(TMemTable &ADataSet,
             ADataSet.Append();
             ADataSet.FieldByName(QStringLiteral("PARCELA"))->SetAsInteger(i);
             ADataSet.FieldByName(QStringLiteral("VENCIMENTO"))->SetAsDateTime(hoje + 30.0 * i);
-            ADataSet.FieldByName(QStringLiteral("VALOR"))
-                ->SetAsFloat(valores[std::size_t(i - 1)]);
+            ADataSet.FieldByName(QStringLiteral("VALOR"))->SetAsFloat(valores[std::size_t(i - 1)]);
             ADataSet.Post();
         }
         FormParcelaTitulo->executeFillDadosSubCadastro(false);
@@ -533,10 +534,13 @@ void TFormCadastroTitulo::procExcluirFrame(TFrameBaseAdapter *AFrame)
         view->LabelTitleOcorrencia->setText(
             QStringLiteral("PARA PROSSEGUIR É NECESSÁRIO INCLUIR A OCORRÊNCIA MANUAL DO MOTIVO "
                            "DE CANCELAMENTO DESSA PARCELA"));
+        // The instruction is longer than the view is wide.
+        view->LabelTitleOcorrencia->setWordWrap(true);
+        view->LabelTitleOcorrencia->setFontSize(15);
+        view->LabelTitleOcorrencia->setHeight(56);
         TFormSubViewOcorrenciaManual *shown = view.get();
-        view->SetProcSalvar([shown, &observacao] {
-            observacao = shown->MemoOcorrencia->linesText();
-        });
+        view->SetProcSalvar(
+            [shown, &observacao] { observacao = shown->MemoOcorrencia->linesText(); });
         auto container = TFormContainer::New();
         container->SetModifyBackgroundApoio(false);
         container->SetFormView(view.get(), false);
@@ -577,10 +581,9 @@ void TFormCadastroTitulo::aplicarLayoutModo()
     LayoutGrupos->setVisible(!simplificado);
     LayoutLinha6->setVisible(simplificado);
     LayoutLinha7->setVisible(simplificado);
-    for (QWidget *control :
-         { static_cast<QWidget *>(DateEditDataVencimento),
-           static_cast<QWidget *>(EditDocumentoPagamento),
-           static_cast<QWidget *>(EditQuantidadeParcelas) })
+    for (QWidget *control : { static_cast<QWidget *>(DateEditDataVencimento),
+                              static_cast<QWidget *>(EditDocumentoPagamento),
+                              static_cast<QWidget *>(EditQuantidadeParcelas) })
         if (TItemControl *item = FPresenter->FindItemControl(control->objectName()))
             item->SetVisible(simplificado);
     const std::int64_t idEmpresa = TApplicationZunta::GetInstance().EmpresaLogado().Id;
@@ -647,12 +650,12 @@ void TFormCadastroTitulo::beforeSave()
         const TDateTime vencimento = StrToDate(DateEditDataVencimento->text());
         const QString documento = EditDocumentoPagamento->text().trimmed();
         const int quantidade = EditQuantidadeParcelas->text().trimmed().isEmpty()
-                                   ? 0
-                                   : TUtils::StrEmptyToInteger(EditQuantidadeParcelas->text());
+            ? 0
+            : TUtils::StrEmptyToInteger(EditQuantidadeParcelas->text());
         if (quantidade <= 0)
-            throw Exception(
-                Format(QStringLiteral("WARNING:Não é permitido valor negativo ou zerado no campo %s."),
-                       { QStringLiteral("quantidade de parcelas") }));
+            throw Exception(Format(
+                QStringLiteral("WARNING:Não é permitido valor negativo ou zerado no campo %s."),
+                { QStringLiteral("quantidade de parcelas") }));
         // "Valor" holds the instalment's value and keeps it, so a save tried again after a
         // refusal sends the same total.
         const double total
@@ -663,7 +666,7 @@ void TFormCadastroTitulo::beforeSave()
     presenter().SetGerarBoletos(false);
     if (codigoTipoTitulo() == QLatin1String("R")
         && TAppUtils::MessageSystem(QStringLiteral("QUESTION:Deseja gerar os boletos de cobrança?"))
-               == mrYes)
+            == mrYes)
         presenter().SetGerarBoletos(true);
 }
 
@@ -674,7 +677,7 @@ void TFormCadastroTitulo::afterSave()
     if (!FIsTituloSimplificado
         || TAppUtils::MessageSystem(Format(QStringLiteral("QUESTION:Deseja realizar a %s?"),
                                            { QStringLiteral("baixa da parcela") }))
-               != mrYes)
+            != mrYes)
         return;
     TDravikHandleException::Guard([this] {
         auto [form, baixa] = criarFormTitulo<IFormViewBaixaSimplificada>(

@@ -10,8 +10,8 @@
 
 double TFormBaseSubCadastroTitulo::ValorRestante()
 {
-    const long long cents = std::llround(m_valorTitulo * 100.0)
-                            - std::llround(findValorInDataSet() * 100.0);
+    const long long cents
+        = std::llround(m_valorTitulo * 100.0) - std::llround(findValorInDataSet() * 100.0);
     return static_cast<double>(cents) / 100.0;
 }
 

@@ -7,8 +7,9 @@
 
 // The shares per chart-of-accounts entry of the title being edited, kept in the window until
 // the title is saved.
-class TPlanoContasTituloPresenter final
-    : public TSubCadastroPresenterOf<TPlanoContasTituloEntity, TPlanoContasTituloDto, TPlanoContasTituloService>
+class TPlanoContasTituloPresenter final : public TSubCadastroPresenterOf<TPlanoContasTituloEntity,
+                                                                         TPlanoContasTituloDto,
+                                                                         TPlanoContasTituloService>
 {
 public:
     TPlanoContasTituloPresenter();

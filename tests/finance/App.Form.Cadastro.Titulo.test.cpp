@@ -223,10 +223,9 @@ TEST_F(FormCadastroTituloTest, SimplifiedTitleSavesTheTotalAndOffersTheSettlemen
         EXPECT_FALSE(body.contains("documentoPagamento"));
     }
     QStringList vencimentos;
-    for (const QJsonValue &parcela : listOf(QJsonDocument::fromJson(
-                                                QByteArray::fromStdString(posts.back().body))
-                                                .object(),
-                                            "parcelaTitulos"))
+    for (const QJsonValue &parcela :
+         listOf(QJsonDocument::fromJson(QByteArray::fromStdString(posts.back().body)).object(),
+                "parcelaTitulos"))
         vencimentos << parcela.toObject().value("vencimento").toString().left(10);
     EXPECT_EQ(vencimentos, (QStringList { "2025-01-31", "2025-02-28", "2025-03-31" }));
     EXPECT_EQ(dialogs.messageTexts(),
@@ -375,8 +374,7 @@ TEST_F(FormCadastroTituloTest, BoletoIsAskedOnlyForAnOpenRevenueInstalment)
     const QString pergunta = QStringLiteral("QUESTION:Confirma gerar o boleto de cobrança?");
 
     gerar(1211);
-    EXPECT_EQ(dialogs.messageTexts(),
-              (QStringList { pergunta, "WARNING:Título já baixado." }));
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList { pergunta, "WARNING:Título já baixado." }));
     EXPECT_EQ(demo.backend().count("POST", "/titulo/gerar-boleto/1211"), 0u);
     EXPECT_EQ(demo.backend().count("POST", "/titulo/gerar-boleto/1221"), 0u);
 
@@ -427,7 +425,8 @@ TEST_F(FormCadastroTituloTest, RemovalSendsTheReasonAsABatchCancellation)
     excluir(QStringLiteral("DUPLICADO"));
     const auto cancel = demo.backend().last("POST", "/cancelamento-financeiro/complex");
     ASSERT_TRUE(cancel);
-    const QJsonObject body = QJsonDocument::fromJson(QByteArray::fromStdString(cancel->body)).object();
+    const QJsonObject body
+        = QJsonDocument::fromJson(QByteArray::fromStdString(cancel->body)).object();
     EXPECT_EQ(listOf(body, "titulos"), QJsonArray { 1201 });
     EXPECT_TRUE(body.value("observacao").toString().startsWith("DUPLICADO"));
     EXPECT_EQ(dialogs.messageTexts(), (QStringList { pergunta, kSuccess }));
@@ -441,9 +440,9 @@ TEST_F(FormCadastroTituloTest, SettlementWindowMissingIsNamed)
     search();
     linha(1202)->CheckBoxMarcar->click();
     form->RectangleBaixaFinanceira->click();
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList {
-                  "WARNING:O formulário TFormSubViewBaixaFinanceira não está disponível." });
+    EXPECT_EQ(
+        dialogs.messageTexts(),
+        QStringList { "WARNING:O formulário TFormSubViewBaixaFinanceira não está disponível." });
 }
 
 } // namespace

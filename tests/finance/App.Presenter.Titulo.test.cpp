@@ -176,9 +176,9 @@ TEST_F(TituloPresenterTest, SimplifiedFillSplitsInCentsMonthlyFromTheFirstDueDat
     QStringList linhas;
     for (table.First(); !table.Eof(); table.Next())
         linhas << table.FieldByName("PARCELA")->AsString() + " "
-                      + table.FieldByName("VENCIMENTO")->DisplayText() + " "
-                      + table.FieldByName("VALOR")->DisplayText() + " "
-                      + table.FieldByName("NUMERO_DOCUMENTO")->AsString();
+                + table.FieldByName("VENCIMENTO")->DisplayText() + " "
+                + table.FieldByName("VALOR")->DisplayText() + " "
+                + table.FieldByName("NUMERO_DOCUMENTO")->AsString();
     EXPECT_EQ(linhas,
               (QStringList { "1 31/01/2025 33,33 BOL-1",
                              "2 28/02/2025 33,33 BOL-1",
@@ -209,7 +209,8 @@ std::ostream &operator<<(std::ostream &AOut, const DivisaoCase &ACase)
 }
 
 class DividirValorTest : public ::testing::TestWithParam<DivisaoCase>
-{ };
+{
+};
 
 TEST_P(DividirValorTest, SharesAddUpToTheTotal)
 {
@@ -221,7 +222,8 @@ INSTANTIATE_TEST_SUITE_P(
     Titulo,
     DividirValorTest,
     ::testing::Values(DivisaoCase { "ThirdsOfAHundred", 100.0, 3, { 33.33, 33.33, 33.34 } },
-                      DivisaoCase { "RoundedUpShareLastTakesLess", 200.0, 3, { 66.67, 66.67, 66.66 } },
+                      DivisaoCase {
+                          "RoundedUpShareLastTakesLess", 200.0, 3, { 66.67, 66.67, 66.66 } },
                       DivisaoCase { "Exact", 150.0, 3, { 50.0, 50.0, 50.0 } },
                       DivisaoCase { "One", 0.1 + 0.2, 1, { 0.3 } },
                       DivisaoCase { "None", 100.0, 0, {} }),
@@ -251,9 +253,8 @@ protected:
 
 TEST_P(OpenLinkBoletoTest, OpensOnlyAWebAddressElseWarns)
 {
-    backend.on("GET",
-               "/titulo/link-boleto/31",
-               FakeReply::text(GetParam().Reply, GetParam().Status));
+    backend.on(
+        "GET", "/titulo/link-boleto/31", FakeReply::text(GetParam().Reply, GetParam().Status));
 
     EXPECT_EQ(presenter->OpenLinkBoleto(31), GetParam().Opened);
 

@@ -1241,7 +1241,8 @@ std::optional<FakeReply> DemoBackend::titulos(const RecordedRequest &request,
                 parcelas.append(parcela);
         bool baixaTotal = !parcelas.isEmpty();
         for (const QJsonValue &parcela : parcelas)
-            baixaTotal = baixaTotal && parcela.toObject().value(QStringLiteral("possuiBaixa")).toInt() == 1;
+            baixaTotal = baixaTotal
+                && parcela.toObject().value(QStringLiteral("possuiBaixa")).toInt() == 1;
         int numero = 0;
         for (const QJsonValue &value : parcelas) {
             const QJsonObject parcela = value.toObject();
