@@ -307,6 +307,8 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
         return reply;
     if (auto reply = recibosAvulsos(request, path))
         return reply;
+    if (auto reply = titulos(request, path))
+        return reply;
     return m_store.answer(request);
 }
 
@@ -1255,4 +1257,74 @@ std::optional<FakeReply> DemoBackend::recibosAvulsos(const RecordedRequest &requ
                 row.insert(QStringLiteral("empresa"), text(empresa.toObject(), "empresa"));
         return row;
     });
+}
+
+std::optional<FakeReply> DemoBackend::titulos(const RecordedRequest &request,
+                                              const QStringList &path)
+{
+    if (path.isEmpty() || path.first() != QLatin1String("titulo"))
+        return std::nullopt;
+    if (request.method == "POST" && path.size() == 3 && path.at(1) == QLatin1String("gerar-boleto"))
+        return FakeReply::text("SUCCESSOperação realizada com sucesso.");
+    if (request.method == "GET" && path.size() == 3 && path.at(1) == QLatin1String("link-boleto"))
+        return FakeReply::text("https://boletos.zunta.example/parcela/" + path.at(2).toStdString()
+                               + ".pdf");
+    if (request.method != "GET" || path.size() != 1)
+        return std::nullopt;
+    if (request.param("page").value_or("1") != "1")
+        return FakeReply::empty(304);
+    const QString search = QString::fromStdString(request.param("search").value_or("")).toUpper();
+    QJsonArray linhas;
+    for (const QJsonValue &value : m_store.rows(QStringLiteral("/titulo"))) {
+        const QJsonObject titulo = value.toObject();
+        const qint64 id = idOf(titulo);
+        QJsonObject base = titulo;
+        if (const auto pessoa = row(QStringLiteral("/pessoa"), idMember(titulo, "idPessoa")))
+            base.insert(QStringLiteral("favorecido"), text(*pessoa, "nome"));
+        if (const auto tipo
+            = row(QStringLiteral("/lista-sistema"), idMember(titulo, "listaTipoTitulo"))) {
+            base.insert(QStringLiteral("tipoTitulo"), text(*tipo, "descricao"));
+            base.insert(QStringLiteral("codigoTipoTitulo"), text(*tipo, "codigo"));
+        }
+        if (const auto documento
+            = row(QStringLiteral("/tipo-documento"), idMember(titulo, "idTipoDocumento")))
+            base.insert(QStringLiteral("tipoDocumento"), text(*documento, "descricao"));
+        for (const QJsonValue &share : m_store.rows(QStringLiteral("/empresa-titulo")))
+            if (idMember(share.toObject(), "idTitulo") == id)
+                for (const QJsonValue &empresa : m_empresas)
+                    if (idOf(empresa) == idMember(share.toObject(), "idEmpresa"))
+                        base.insert(QStringLiteral("empresa"), text(empresa.toObject(), "empresa"));
+        if (!search.isEmpty() && !text(base, "favorecido").toUpper().contains(search)
+            && !text(base, "numeroDocumento").toUpper().contains(search))
+            continue;
+        QJsonArray parcelas;
+        for (const QJsonValue &parcela : m_store.rows(QStringLiteral("/parcela-titulo")))
+            if (idMember(parcela.toObject(), "idTitulo") == id)
+                parcelas.append(parcela);
+        bool baixaTotal = !parcelas.isEmpty();
+        for (const QJsonValue &parcela : parcelas)
+            baixaTotal = baixaTotal
+                && parcela.toObject().value(QStringLiteral("possuiBaixa")).toInt() == 1;
+        int numero = 0;
+        for (const QJsonValue &value : parcelas) {
+            const QJsonObject parcela = value.toObject();
+            QJsonObject linha = base;
+            linha.insert(QStringLiteral("idParcelaTitulo"), idOf(parcela));
+            linha.insert(QStringLiteral("valorParcela"), parcela.value(QStringLiteral("valor")));
+            linha.insert(QStringLiteral("vencimento"), parcela.value(QStringLiteral("vencimento")));
+            linha.insert(QStringLiteral("parcelaTitulo"), ++numero);
+            for (const char *member : { "dataBaixa", "valorBaixa" })
+                if (parcela.contains(QLatin1String(member)))
+                    linha.insert(QLatin1String(member), parcela.value(QLatin1String(member)));
+            linha.insert(QStringLiteral("possuiBaixaTotal"), baixaTotal ? 1 : 0);
+            linhas.append(linha);
+        }
+        if (parcelas.isEmpty())
+            linhas.append(base);
+    }
+    if (linhas.isEmpty())
+        return FakeReply::empty(304);
+    return FakeReply::json(toJson({ { QStringLiteral("total"), linhas.size() },
+                                    { QStringLiteral("pages"), 1 },
+                                    { QStringLiteral("listHelper"), linhas } }));
 }

@@ -115,6 +115,9 @@ private:
     // The stand-alone receipts, named with their person, town, type and company.
     std::optional<FakeReply> recibosAvulsos(const RecordedRequest &request,
                                             const QStringList &path);
+    // The financial titles: the list one row per instalment with the title's names, and the
+    // boleto of an instalment (issued at once; its link an https address).
+    std::optional<FakeReply> titulos(const RecordedRequest &request, const QStringList &path);
     // Every company (the seed's and those registered since), each with the user's link or none.
     FakeReply usuarioEmpresas(qint64 idUsuario) const;
     QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;
