@@ -24,30 +24,30 @@ TEstornoSemFinanceiroFrameAdapter::TEstornoSemFinanceiroFrameAdapter(QWidget *AO
              { u"Favorecido", u"Favorecido:", 16, 90, 34, u"FAVORECIDO" });
     AddField(LabelTitleDataBaixa,
              LabelDataBaixa,
-             { u"DataBaixa", u"Data Baixa:", 420, 496, 34, u"DATA" });
+             { u"DataBaixa", u"Data Baixa:", 470, 550, 34, u"DATA" });
     AddField(LabelTitleValorBaixado,
              LabelValorBaixado,
-             { u"ValorBaixado", u"Valor Baixado:", 600, 694, 34, u"VALOR_BAIXA" });
+             { u"ValorBaixado", u"Valor Baixado:", 700, 794, 34, u"VALOR_BAIXA" });
     AddField(LabelTitleDescricaoTitulo,
              LabelDescricaoTitulo,
              { u"DescricaoTitulo", u"Descrição:", 16, 90, 54 });
-    AddField(LabelTitleParcela, LabelParcela, { u"Parcela", u"Nº Parcela:", 420, 496, 54 });
+    AddField(LabelTitleParcela, LabelParcela, { u"Parcela", u"Nº Parcela:", 470, 550, 54 });
     AddField(LabelTitleValorParcela,
              LabelValorParcela,
-             { u"ValorParcela", u"Valor Parcela:", 600, 694, 54, u"VALOR_PARCELA" });
+             { u"ValorParcela", u"Valor Parcela:", 700, 794, 54, u"VALOR_PARCELA" });
     AddField(LabelTitleValorTitulo,
              LabelValorTitulo,
-             { u"ValorTitulo", u"Valor Título:", 800, 884, 54, u"VALOR_TITULO" });
+             { u"ValorTitulo", u"Valor Título:", 920, 1014, 54, u"VALOR_TITULO" });
     AddField(LabelTitleEmpresa, LabelEmpresa, { u"Empresa", u"Empresa:", 16, 90, 74, u"EMPRESA" });
     AddField(LabelTitleDataCadastro,
              LabelDataCadastro,
-             { u"DataCadastro", u"Dt. Registro:", 420, 496, 74, u"DATA_CADASTRO" });
+             { u"DataCadastro", u"Dt. Registro:", 470, 550, 74, u"DATA_CADASTRO" });
     AddField(LabelTitleNumeroContrato,
              LabelNumeroContrato,
-             { u"NumeroContrato", u"Contrato:", 600, 694, 74, u"NUMERO_CONTRATO" });
+             { u"NumeroContrato", u"Contrato:", 700, 794, 74, u"NUMERO_CONTRATO" });
     AddField(LabelTitleIsCancelada,
              LabelIsCancelada,
-             { u"IsCancelada", u"Cancelada?", 800, 884, 74 });
+             { u"IsCancelada", u"Cancelada?", 920, 1014, 74 });
     setSize(width(), 100);
     SetupLabels();
 }

@@ -39,32 +39,32 @@ TMovimentacaoFinanceiraFrameAdapter::TMovimentacaoFinanceiraFrameAdapter(QWidget
              { u"Favorecido", u"Favorecido:", 16, 90, 34, u"FAVORECIDO" });
     AddField(LabelTitleDataBaixa,
              LabelDataBaixa,
-             { u"DataBaixa", u"Data Baixa:", 420, 496, 34, u"DATA" });
+             { u"DataBaixa", u"Data Baixa:", 470, 550, 34, u"DATA" });
     AddField(LabelTitleValorBaixado,
              LabelValorBaixado,
-             { u"ValorBaixado", u"Valor Baixado:", 600, 694, 34 });
+             { u"ValorBaixado", u"Valor Baixado:", 700, 794, 34 });
     AddField(LabelTitleDescricaoTitulo,
              LabelDescricaoTitulo,
              { u"DescricaoTitulo", u"Descrição:", 16, 90, 54 });
-    AddField(LabelTitleParcela, LabelParcela, { u"Parcela", u"Nº Parcela:", 420, 496, 54 });
+    AddField(LabelTitleParcela, LabelParcela, { u"Parcela", u"Nº Parcela:", 470, 550, 54 });
     AddField(LabelTitleValorParcela,
              LabelValorParcela,
-             { u"ValorParcela", u"R$ Parcela:", 600, 694, 54, u"VALOR_PARCELA" });
+             { u"ValorParcela", u"R$ Parcela:", 700, 794, 54, u"VALOR_PARCELA" });
     AddField(LabelTitleValorTitulo,
              LabelValorTitulo,
-             { u"ValorTitulo", u"R$ Título:", 800, 870, 54, u"VALOR_TITULO" });
+             { u"ValorTitulo", u"R$ Título:", 920, 1000, 54, u"VALOR_TITULO" });
     AddField(LabelTitleEmpresa, LabelEmpresa, { u"Empresa", u"Empresa:", 16, 90, 74, u"EMPRESA" });
     AddField(LabelTitleDataCadastro,
              LabelDataCadastro,
-             { u"DataCadastro", u"Dt. Registro:", 420, 496, 74, u"DATA_CADASTRO" });
+             { u"DataCadastro", u"Dt. Registro:", 470, 550, 74, u"DATA_CADASTRO" });
     AddField(LabelTitleFormaPagamento,
              LabelFormaPagamento,
-             { u"FormaPagamento", u"Forma:", 600, 694, 74, u"FORMA_PAGAMENTO" });
+             { u"FormaPagamento", u"Forma:", 700, 794, 74, u"FORMA_PAGAMENTO" });
     AddField(LabelTitleUsuario, LabelUsuario, { u"Usuario", u"Usuário:", 16, 90, 94, u"USUARIO" });
     AddField(LabelTitleNumeroContrato,
              LabelNumeroContrato,
-             { u"NumeroContrato", u"Contrato:", 420, 496, 94, u"NUMERO_CONTRATO" });
-    LabelInformacaoConta = AddLabel(QStringLiteral("LabelInformacaoConta"), QString(), 600, 94);
+             { u"NumeroContrato", u"Contrato:", 470, 550, 94, u"NUMERO_CONTRATO" });
+    LabelInformacaoConta = AddLabel(QStringLiteral("LabelInformacaoConta"), QString(), 700, 94);
     setSize(width(), 120);
     SetupLabels();
 }
