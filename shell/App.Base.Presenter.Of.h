@@ -130,6 +130,17 @@ protected:
     }
 };
 
+// A list-only presenter: rows, columns and a filter body, but no record of its own to read or
+// save (CreateEntity gives none).
+template<class TRow, class TService, class TFilter = void>
+class TListPresenterOf : public TPresenterOf<TBasePresenter, TBaseEntity, TRow, TService, TFilter>
+{
+protected:
+    using TPresenterOf<TBasePresenter, TBaseEntity, TRow, TService, TFilter>::TPresenterOf;
+
+    std::unique_ptr<TBaseEntity> CreateEntity() override { return nullptr; }
+};
+
 // A child registration presenter: its rows stay in its table until the parent is saved.
 template<class TEntity, class TRow, class TService, class TFilter = void>
 class TSubCadastroPresenterOf

@@ -308,6 +308,7 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
     if (auto reply = recibosAvulsos(request, path))
         return reply;
     if (auto reply = titulos(request, path))
+    if (auto reply = movimentacoes(request, path))
         return reply;
     return m_store.answer(request);
 }
@@ -1327,4 +1328,77 @@ std::optional<FakeReply> DemoBackend::titulos(const RecordedRequest &request,
     return FakeReply::json(toJson({ { QStringLiteral("total"), linhas.size() },
                                     { QStringLiteral("pages"), 1 },
                                     { QStringLiteral("listHelper"), linhas } }));
+std::optional<FakeReply> DemoBackend::movimentacoes(const RecordedRequest &request,
+                                                    const QStringList &path)
+{
+    const QString movimentacao = QStringLiteral("/movimentacao-financeira");
+    const bool naMovimentacao = !path.isEmpty() && path.first() == QLatin1String("movimentacao-financeira");
+    if (request.method == "GET" && naMovimentacao && path.size() == 2
+        && path.at(1) == QLatin1String("totalizadores")) {
+        double baixados = 0, entradas = 0, saidas = 0;
+        for (const QJsonValue &value : m_store.rows(movimentacao)) {
+            const QJsonObject row = value.toObject();
+            const bool despesa = text(row, "codigoTipoTitulo").toUpper().contains(u'D');
+            const double valor = row.value(QStringLiteral("valorBaixa")).toDouble();
+            if (row.value(QStringLiteral("isTransferenciaSaldo")).toBool())
+                (despesa ? saidas : entradas) += valor;
+            else
+                baixados += despesa ? -valor : valor;
+        }
+        return FakeReply::json(toJson({ { QStringLiteral("totalBaixados"), baixados },
+                                        { QStringLiteral("totalEntradas"), entradas },
+                                        { QStringLiteral("totalSaidas"), saidas } }));
+    }
+    if (request.method == "GET" && naMovimentacao && path.size() == 3
+        && path.at(1) == QLatin1String("movimentacao-forma-baixa"))
+        return FakeReply::text("false");
+    if (request.method == "POST" && naMovimentacao && path.size() == 2
+        && path.at(1) == QLatin1String("transferencia-saldo")) {
+        const QJsonObject corpo
+            = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
+        const auto descricao = [this, &corpo](const char *AMember) {
+            const auto conta = row(QStringLiteral("/conta"), idMember(corpo, AMember));
+            return conta ? text(*conta, "descricao") : QString();
+        };
+        qint64 id = 1250;
+        for (const QJsonValue &value : m_store.rows(movimentacao))
+            id = std::max(id, idOf(value) + 1);
+        const QJsonObject comum { { QStringLiteral("data"), corpo.value(QStringLiteral("data")) },
+                                  { QStringLiteral("dataCadastro"), corpo.value(QStringLiteral("data")) },
+                                  { QStringLiteral("valorBaixa"), corpo.value(QStringLiteral("valor")) },
+                                  { QStringLiteral("isTransferenciaSaldo"), true },
+                                  { QStringLiteral("siglaTipoDocumento"), QStringLiteral("TRF") },
+                                  { QStringLiteral("descricaoTitulo"), QStringLiteral("TRANSFERÊNCIA DE SALDO") },
+                                  { QStringLiteral("observacao"), corpo.value(QStringLiteral("observacao")) },
+                                  { QStringLiteral("usuario"), QStringLiteral("DEMO") } };
+        QJsonObject saida = comum;
+        saida.insert(QStringLiteral("id"), id);
+        saida.insert(QStringLiteral("codigoTipoTitulo"), QStringLiteral("D"));
+        saida.insert(QStringLiteral("contaSaida"), descricao("contaOrigem"));
+        QJsonObject entrada = comum;
+        entrada.insert(QStringLiteral("id"), id + 1);
+        entrada.insert(QStringLiteral("codigoTipoTitulo"), QStringLiteral("R"));
+        entrada.insert(QStringLiteral("contaEntrada"), descricao("contaDestino"));
+        m_store.seed(movimentacao, QJsonArray { saida, entrada });
+        return FakeReply::text("SUCCESSTransferência realizada com sucesso.");
+    }
+    if (request.method == "POST" && path.size() == 2
+        && path.at(0) == QLatin1String("estorno-movimentacao-financeira")
+        && path.at(1) == QLatin1String("complex")) {
+        auto reply = m_store.answer(request);
+        if (!reply || reply->status != 200)
+            return reply;
+        const qint64 id = idMember(QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object(),
+                                   "idMovimentacaoFinanceira");
+        // The reversed movement leaves the lists it was in.
+        for (const char *resource : { "movimentacao-financeira", "estorno-sem-financeiro" }) {
+            RecordedRequest remover;
+            remover.method = "DELETE";
+            remover.path = std::string("/") + resource;
+            remover.body = toJson({ { QStringLiteral("listHelper"), QJsonArray { id } } });
+            m_store.answer(remover);
+        }
+        return reply;
+    }
+    return std::nullopt;
 }

@@ -118,6 +118,10 @@ private:
     // The financial titles: the list one row per instalment with the title's names, and the
     // boleto of an instalment (issued at once; its link an https address).
     std::optional<FakeReply> titulos(const RecordedRequest &request, const QStringList &path);
+    // The cash movements: the selection totals summed from the stored movements, the
+    // payment-line check (always "false"), the balance transfer (an exit and an entry stored)
+    // and the reversal (the movement leaves both movement lists).
+    std::optional<FakeReply> movimentacoes(const RecordedRequest &request, const QStringList &path);
     // Every company (the seed's and those registered since), each with the user's link or none.
     FakeReply usuarioEmpresas(qint64 idUsuario) const;
     QJsonObject usuarioComNomes(const QString &resource, QJsonObject row) const;
