@@ -237,6 +237,14 @@ TEST_F(FormCadastroIntegracaoApiFinanceiraTest, WebhookChoicesPostTheSwitchWitho
     seedIntegracao(QStringLiteral("OM9Z"));
     TIntegracaoApiFinanceiraFrameAdapter *row = linha();
     ASSERT_NE(row, nullptr);
+    // The row's own buttons fit beside the usual ones.
+    RealignAll(row);
+    for (QWidget *button : { static_cast<QWidget *>(row->SpeedButtonAtivarWebhook),
+                             static_cast<QWidget *>(row->SpeedButtonRecuperarInformacoes),
+                             static_cast<QWidget *>(row->SpeedButtonNotificacoes),
+                             static_cast<QWidget *>(row->SpeedButtonEdit) })
+        EXPECT_TRUE(row->LayoutButtons->rect().contains(button->geometry()))
+            << button->objectName().toStdString();
     row->SpeedButtonAtivarWebhook->click();
     escolher(QStringLiteral("Ativar"));
     ASSERT_TRUE(waitFor([&] { return !dialogs.messageTexts().isEmpty(); }));
