@@ -69,8 +69,8 @@ TFormCadastroIntegracaoApiFinanceira::TFormCadastroIntegracaoApiFinanceira(QWidg
     GroupBoxWebhook->setObjectName(QStringLiteral("GroupBoxWebhook"));
     GroupBoxWebhook->setGeometry(8, 472, 569, 140);
     const TPlacement webhook(GroupBoxWebhook, 18, 30);
-    webhook.Field(LabelVersaoApiWebhook, EditVersaoApiWebhook, u"VersaoApiWebhook", 8, 24, 120);
-    webhook.Field(LabelUrlWebhook, EditUrlWebhook, u"UrlWebhook", 140, 24, 420);
+    webhook.Field(LabelVersaoApiWebhook, EditVersaoApiWebhook, u"VersaoApiWebhook", 8, 24, 180);
+    webhook.Field(LabelUrlWebhook, EditUrlWebhook, u"UrlWebhook", 200, 24, 360);
     webhook.Field(LabelTokenWebhook, EditTokenWebhook, u"TokenWebhook", 8, 82, 552);
 
     for (TEdit *edit : { EditSenha, EditToken, EditTokenWebhook }) {

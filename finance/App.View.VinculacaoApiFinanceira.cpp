@@ -57,7 +57,6 @@ TFormViewVinculacaoApiFinanceira::TFormViewVinculacaoApiFinanceira(QWidget *APar
     place.Field(LabelDataInicial, DateEditDataInicial, u"DataInicial", 16, 124, 150);
     place.Control(CheckBoxVincularClientesCadastrados, u"VincularClientesCadastrados", 182, 142, 403);
     place.Field(LabelMotivo, EditMotivo, u"Motivo", 16, 182, 569);
-    LabelMotivo->setWordWrap(true);
 
     RectangleGravar = AddGravarButton(LabelGravar, [this] { RectangleGravarClick(); });
 
