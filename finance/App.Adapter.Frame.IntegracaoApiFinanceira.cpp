@@ -26,5 +26,7 @@ TIntegracaoApiFinanceiraFrameAdapter::TIntegracaoApiFinanceiraFrameAdapter(QWidg
         = AddButton(QStringLiteral("SpeedButtonNotificacoes"),
                     QStringLiteral("arrowrighttoolbutton"),
                     runs(&TIntegracaoApiFinanceiraFrameAdapter::ProcNotificacoes));
+    // Room for the three buttons beside the usual ones; without it they are cut off.
+    LayoutButtons->setWidth(LayoutButtons->width() + 3 * 34);
     SetupLabels();
 }

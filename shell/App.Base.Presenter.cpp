@@ -197,6 +197,8 @@ void TBasePresenter::SetInfoControlsToEntity()
     m_entity = CreateEntity();
     if (m_entity)
         m_managerControls->SetObjectFromValueControl(*m_entity);
+    if (m_entity && ProcAfterControlsToEntity)
+        ProcAfterControlsToEntity();
 }
 
 void TBasePresenter::findById(std::int64_t AId)

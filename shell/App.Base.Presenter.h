@@ -103,6 +103,9 @@ public:
 
     TProcBase ProcReloadDados;
     TProcBase ProcAfterFillForm;
+    // Run on the main thread once the controls were copied into a fresh Entity() for a save,
+    // before the request: a window adjusts there what it sends without changing what it shows.
+    TProcBase ProcAfterControlsToEntity;
     // Queued to the main thread after a list was copied into the table.
     TProcBase ProcAfterFindByFilter;
     // Handed to every filter control as its change handler by ClearFilters.

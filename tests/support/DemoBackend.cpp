@@ -240,6 +240,25 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
     // A batch cancellation changes instalments the stand-in does not keep: it is only accepted.
     if (request.method == "POST" && is({ "cancelamento-financeiro", "complex" }))
         return FakeReply::empty(200);
+    // The payment API itself is out of reach: the stand-in answers for it.
+    if (request.method == "GET" && is({ "integracao-api-financeira", "configuracao", "*" }))
+        return FakeReply::json(toJson(
+            { { QStringLiteral("email"), QStringLiteral("financeiro@example.invalid") },
+              { QStringLiteral("habilitado"), true },
+              { QStringLiteral("interrompido"), false },
+              { QStringLiteral("url"), QStringLiteral("https://zunta.example.invalid/webhook") },
+              { QStringLiteral("versaoApi"), QStringLiteral("v3") } }));
+    if (request.method == "POST"
+        && (is({ "integracao-api-financeira", "configuracao", "*", "*" })
+            || is({ "integracao-api-financeira", "notificacao", "*", "*", "*" })))
+        return FakeReply::text("SUCCESSOperação realizada com sucesso.");
+    if (request.method == "POST"
+        && (is({ "status-log-webhook", "cancelamento" })
+            || is({ "status-log-webhook", "reprocessa-webhook" })))
+        return FakeReply::text("SUCCESSOperação realizada com sucesso.");
+    // The bulk linking is the back end's work: the stand-in only accepts it.
+    if (request.method == "POST" && is({ "pessoa-integracao-api", "vinculacao" }))
+        return FakeReply::empty(200);
     if (request.method == "GET" && is({ "form-permission" })) {
         const QString formClass = QString::fromStdString(request.param("form-class").value_or(""));
         QJsonObject permissao = m_permissoes.value(QStringLiteral("padrao")).toObject();

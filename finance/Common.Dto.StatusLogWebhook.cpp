@@ -1,0 +1,5 @@
+#include "Common.Dto.StatusLogWebhook.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TStatusLogWebhookDto)

@@ -1,0 +1,5 @@
+#include "Common.Entity.StatusLogWebhook.h"
+
+#include "Common.Base.ClassInfo.Build.h"
+
+ZUNTA_DEFINE_CLASS(TStatusLogWebhookEntity)
