@@ -145,7 +145,7 @@ TEST_F(ViewReprocessaParcelasWebhookTest, ListsNothingUntilSearchedAndWaitsTenHo
     EXPECT_EQ(form->Presenter()->Service()->Request().Timeout(), 36000000);
 }
 
-struct LinhaCase
+struct LogLinhaCase
 {
     const char *Name;
     qint64 Id;
@@ -158,12 +158,12 @@ struct LinhaCase
 };
 
 class LinhaTest : public ViewReprocessaParcelasWebhookTest,
-                  public ::testing::WithParamInterface<LinhaCase>
+                  public ::testing::WithParamInterface<LogLinhaCase>
 { };
 
 TEST_P(LinhaTest, ShowsTheNotificationsAmountsByItsLogType)
 {
-    const LinhaCase &c = GetParam();
+    const LogLinhaCase &c = GetParam();
     search();
     TStatusLogWebhookFrameAdapter *row = linha(c.Id);
     ASSERT_NE(row, nullptr);
@@ -186,16 +186,16 @@ INSTANTIATE_TEST_SUITE_P(
     Logs,
     LinhaTest,
     ::testing::Values(
-        LinhaCase { "PaymentApiCharge", 45, kTituloCobrancaLog, QStringLiteral("150,50"),
+        LogLinhaCase { "PaymentApiCharge", 45, kTituloCobrancaLog, QStringLiteral("150,50"),
                     QStringLiteral("150,50"), QStringLiteral("10/05/2024"),
                     QStringLiteral("11/05/2024"), QStringLiteral("pay_1") },
-        LinhaCase { "CollectorAppInstalment", 46, QStringLiteral("Valor da Parcela"),
+        LogLinhaCase { "CollectorAppInstalment", 46, QStringLiteral("Valor da Parcela"),
                     QStringLiteral("89,90"), QStringLiteral("80,00"), QStringLiteral("05/06/2024"),
                     QStringLiteral("04/06/2024"), QString() },
-        LinhaCase { "ArrayWrapperBlanksOnlyItsRow", 47, kTituloCobrancaLog, {}, {}, {}, {}, {} },
-        LinhaCase { "TruncatedWrapperBlanksOnlyItsRow", 48, kTituloCobrancaLog, {}, {}, {}, {}, {} },
-        LinhaCase { "NullWrapper", 49, kTituloCobrancaLog, {}, {}, {}, {}, {} },
-        LinhaCase { "EmptyWrapper", 50, kTituloCobrancaLog, {}, {}, {}, {}, {} }),
+        LogLinhaCase { "ArrayWrapperBlanksOnlyItsRow", 47, kTituloCobrancaLog, {}, {}, {}, {}, {} },
+        LogLinhaCase { "TruncatedWrapperBlanksOnlyItsRow", 48, kTituloCobrancaLog, {}, {}, {}, {}, {} },
+        LogLinhaCase { "NullWrapper", 49, kTituloCobrancaLog, {}, {}, {}, {}, {} },
+        LogLinhaCase { "EmptyWrapper", 50, kTituloCobrancaLog, {}, {}, {}, {}, {} }),
     [](const auto &info) { return std::string(info.param.Name); });
 
 TEST_F(ViewReprocessaParcelasWebhookTest, CancellingALogAsksForTheReasonAndListsThePageAgain)

@@ -327,6 +327,7 @@ std::optional<FakeReply> DemoBackend::route(const RecordedRequest &request)
     if (auto reply = recibosAvulsos(request, path))
         return reply;
     if (auto reply = titulos(request, path))
+        return reply;
     if (auto reply = movimentacoes(request, path))
         return reply;
     return m_store.answer(request);
@@ -1347,6 +1348,8 @@ std::optional<FakeReply> DemoBackend::titulos(const RecordedRequest &request,
     return FakeReply::json(toJson({ { QStringLiteral("total"), linhas.size() },
                                     { QStringLiteral("pages"), 1 },
                                     { QStringLiteral("listHelper"), linhas } }));
+}
+
 std::optional<FakeReply> DemoBackend::movimentacoes(const RecordedRequest &request,
                                                     const QStringList &path)
 {
