@@ -26,24 +26,25 @@ QString dataLog(TDateTime AValue)
 TStatusLogWebhookFrameAdapter::TStatusLogWebhookFrameAdapter(QWidget *AOwner, const QString &name)
     : TFrameBaseAdapterCadastro(AOwner, name)
 {
+    // The values start below the id column.
     AddField(LabelTitleDataLog,
              LabelDataLog,
-             { u"DataLog", u"Data do Log:", 16, 100, 12, u"DATA_CADASTRO" });
+             { u"DataLog", u"Data do Log:", 16, 100, 42, u"DATA_CADASTRO" });
     AddField(LabelTitleValorCobranca,
              LabelValorCobranca,
-             { u"ValorCobranca", u"Valor da Cobrança:", 236, 360, 12 });
-    AddField(LabelTitleVencimento, LabelVencimento, { u"Vencimento", u"Vencimento:", 456, 540, 12 });
-    AddField(LabelTitleMensagem, LabelMensagem, { u"Mensagem", u"Log:", 16, 100, 32, u"MENSAGEM" });
+             { u"ValorCobranca", u"Valor da Cobrança:", 300, 424, 42 });
+    AddField(LabelTitleVencimento, LabelVencimento, { u"Vencimento", u"Vencimento:", 620, 720, 42 });
+    AddField(LabelTitleMensagem, LabelMensagem, { u"Mensagem", u"Log:", 16, 100, 62, u"MENSAGEM" });
     AddField(LabelTitleCobrancaAPI,
              LabelCobrancaAPI,
-             { u"CobrancaAPI", u"Cobrança API:", 456, 550, 32 });
+             { u"CobrancaAPI", u"Cobrança API:", 620, 720, 62 });
     AddField(LabelTitleContrato,
              LabelContrato,
-             { u"Contrato", u"Contrato:", 16, 100, 52, u"NOME_TITULAR" });
-    AddField(LabelTitleTipoLog, LabelTipoLog, { u"TipoLog", u"Tipo:", 236, 360, 52, u"TIPO_LOG" });
-    AddField(LabelTitleDataBaixa, LabelDataBaixa, { u"DataBaixa", u"Data da Baixa:", 456, 560, 52 });
-    AddField(LabelTitleValorPago, LabelValorPago, { u"ValorPago", u"Valor Pago:", 16, 100, 72 });
-    AddField(LabelTitleUsuario, LabelUsuario, { u"Usuario", u"Usuário:", 236, 360, 72, u"USUARIO" });
+             { u"Contrato", u"Contrato:", 16, 100, 82, u"NOME_TITULAR" });
+    AddField(LabelTitleTipoLog, LabelTipoLog, { u"TipoLog", u"Tipo:", 300, 424, 82, u"TIPO_LOG" });
+    AddField(LabelTitleDataBaixa, LabelDataBaixa, { u"DataBaixa", u"Data da Baixa:", 620, 720, 82 });
+    AddField(LabelTitleValorPago, LabelValorPago, { u"ValorPago", u"Valor Pago:", 16, 100, 102 });
+    AddField(LabelTitleUsuario, LabelUsuario, { u"Usuario", u"Usuário:", 300, 424, 102, u"USUARIO" });
 
     SpeedButtonEdit->setVisible(false);
     SpeedButtonRemove->setVisible(false);
@@ -61,7 +62,7 @@ TStatusLogWebhookFrameAdapter::TStatusLogWebhookFrameAdapter(QWidget *AOwner, co
                                         if (ProcExclusao)
                                             ProcExclusao(this);
                                     });
-    setSize(width(), 110);
+    setSize(width(), 140);
     SetupLabels();
 }
 
